@@ -25,6 +25,28 @@ bool encodesAsGbk(const QByteArray& bytes)
     return true;
 }
 
+// Bytes at the end that start a character but do not finish it.
+qsizetype incompleteTail(const QByteArray& bytes)
+{
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        qsizetype length = 1;
+        if (c >= 0x81 && c <= 0xFE) {
+            length = 2;
+            if (i + 1 < bytes.size()) {
+                const auto d = static_cast<unsigned char>(bytes[i + 1]);
+                if (d >= 0x30 && d <= 0x39)
+                    length = 4;
+            }
+        }
+        if (i + length > bytes.size())
+            return bytes.size() - i;
+        i += length;
+    }
+    return 0;
+}
+
 } // namespace
 
 QString fromGbk(const QByteArray& bytes)
@@ -32,7 +54,12 @@ QString fromGbk(const QByteArray& bytes)
     QStringDecoder decoder("GB18030", kFlags);
     if (!decoder.isValid())
         return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
+    // The decoder drops a cut character silently; show it as a replacement character instead.
+    const qsizetype tail = incompleteTail(bytes);
+    QString text = decoder.decode(QByteArrayView(bytes).first(bytes.size() - tail));
+    if (tail > 0)
+        text += QChar::ReplacementCharacter;
+    return text;
 }
 
 QByteArray toGbk(const QString& text, bool* exact)
