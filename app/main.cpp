@@ -1,13 +1,25 @@
+#include "app/main_window.h"
+#include "platform/app_paths.h"
+#include "platform/clock.h"
+#include "platform/dialogs.h"
+#include "platform/screen_metrics.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    // The editor's window comes with the main window work; until then say only that.
-    QLabel notice(QStringLiteral("Vortelle 标签编辑器尚在建造中。"));
-    notice.setMinimumSize(480, 160);
-    notice.setAlignment(Qt::AlignCenter);
-    notice.show();
+    QApplication::setApplicationName(QStringLiteral("vortelle"));
+    QApplication::setOrganizationName(QStringLiteral("vortelle"));
+
+    SystemClock clock;
+    QtDialogs dialogs;
+    MainWindow window(MainWindowEnvironment{&dialogs, &clock, systemAppPaths(), screenDpi, screenWidth});
+    dialogs.setOwner(&window);
+    if (!window.startUp())
+        return 1;
+    QObject::connect(&window, &MainWindow::exited, &app, [](int code) { QCoreApplication::exit(code); });
+    app.setQuitOnLastWindowClosed(false);
+    window.show();
     return app.exec();
 }
