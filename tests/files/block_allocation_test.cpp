@@ -25,7 +25,7 @@ namespace {
 std::atomic<bool> watching{false};
 std::atomic<std::size_t> largestRequest{0};
 
-void note(std::size_t size)
+[[maybe_unused]] void note(std::size_t size)
 {
     if (!watching.load(std::memory_order_relaxed))
         return;
