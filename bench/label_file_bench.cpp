@@ -31,23 +31,21 @@ QByteArray barsPicture(int variant)
 
 LabelDescription labelOf(int elements)
 {
-    static const std::array<QByteArray, 4> pictures{barsPicture(0), barsPicture(1), barsPicture(2),
-                                                    barsPicture(3)};
+    static const std::array<QByteArray, 4> pictures { barsPicture(0), barsPicture(1), barsPicture(2),
+        barsPicture(3) };
     LabelDescription label;
     label.width = 720;
     label.height = 250;
-    const char letters[] = {'P', 'B', 'D'};
+    const char letters[] = { 'P', 'B', 'D' };
     for (int k = 0; k < elements; ++k) {
         if (k % 2 == 0) {
             const int i = k / 2;
-            label.images.push_back({letters[i % 3], 30 + i % 40, 60 + i % 20, 300, 100,
-                                    "B2015123123" + QByteArray::number(5959 + i),
-                                    pictures[std::size_t(i) % pictures.size()]});
+            label.images.push_back({ letters[i % 3], 30 + i % 40, 60 + i % 20, 300, 100,
+                "B2015123123" + QByteArray::number(5959 + i), pictures[std::size_t(i) % pictures.size()] });
         } else {
-            label.texts.push_back({40 + k % 50, 70 + k % 30, 208, 32,
-                                   ElementFont{(k % 4) * 900, true, false, false, false, 16,
-                                               "\xBA\xDA\xCC\xE5"},
-                                   "\xB1\xEA\xC7\xA9 " + QByteArray::number(k)});
+            label.texts.push_back({ 40 + k % 50, 70 + k % 30, 208, 32,
+                ElementFont { (k % 4) * 900, true, false, false, false, 16, "\xBA\xDA\xCC\xE5" },
+                "\xB1\xEA\xC7\xA9 " + QByteArray::number(k) });
         }
     }
     return label;
@@ -110,15 +108,26 @@ void BM_DecompressHostileBlock(benchmark::State& state)
         seed = seed * 1103515245u + 12345u;
         c = char(seed >> 24);
     }
-    const QByteArray block = QByteArray("\x0D\x0F\x3E\x03\xFF\xFF\xFF\x3F", 8) + compressBlock(noise).sliced(8, 22);
+    const QByteArray block
+        = QByteArray("\x0D\x0F\x3E\x03\xFF\xFF\xFF\x3F", 8) + compressBlock(noise).sliced(8, 22);
     for (auto _ : state)
         benchmark::DoNotOptimize(decompressBlock(block).size());
 }
 
 } // namespace
 
-BENCHMARK(BM_EncodeLabelFile)->Arg(100)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
-BENCHMARK(BM_ReadLabelFile)->Arg(100)->Arg(1000)->Arg(4000)->Unit(benchmark::kMillisecond)->Complexity(benchmark::oN);
+BENCHMARK(BM_EncodeLabelFile)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(4000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
+BENCHMARK(BM_ReadLabelFile)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Arg(4000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity(benchmark::oN);
 BENCHMARK(BM_CompressPictureBlock)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DecompressPictureBlock)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DecompressHostileBlock)->Unit(benchmark::kMicrosecond);

@@ -38,8 +38,8 @@ QByteArray compressBlock(const QByteArray& data)
     uLongf room = compressBound(static_cast<uLong>(data.size()));
     block.resize(kHeaderSize + static_cast<qsizetype>(room));
     const int status = compress2(reinterpret_cast<Bytef*>(block.data() + kHeaderSize), &room,
-                                 reinterpret_cast<const Bytef*>(data.constData()),
-                                 static_cast<uLong>(data.size()), Z_DEFAULT_COMPRESSION);
+        reinterpret_cast<const Bytef*>(data.constData()), static_cast<uLong>(data.size()),
+        Z_DEFAULT_COMPRESSION);
     if (status != Z_OK)
         return {};
     block.truncate(kHeaderSize + static_cast<qsizetype>(room));
@@ -55,7 +55,7 @@ QByteArray decompressBlock(const QByteArray& block)
         return {};
     const qint64 limit = 2 * n;
 
-    z_stream stream{};
+    z_stream stream {};
     if (inflateInit(&stream) != Z_OK)
         return {};
 

@@ -89,7 +89,7 @@ QByteArray textPropertiesLine(const ElementFont& font, const QByteArray& content
 {
     QByteArray line;
     line += formatInt(font.angle);
-    for (bool flag : {font.bold, font.italic, font.strikeout, font.underline})
+    for (bool flag : { font.bold, font.italic, font.strikeout, font.underline })
         line += '|' + flagText(flag);
     line += '|' + formatInt(font.size);
     line += '|' + faceNameForLine(font.faceName);

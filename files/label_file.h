@@ -14,17 +14,22 @@
 // Every integer is four little-endian bytes; every variable-length field is a compressed block.
 
 enum class LabelFileError {
-    BadMagic,        // the first 10 bytes are not "lab 1.0 .." (a shorter file included)
-    BadLabelSize,    // the label's width or height is 0 (or negative)
+    BadMagic, // the first 10 bytes are not "lab 1.0 .." (a shorter file included)
+    BadLabelSize, // the label's width or height is 0 (or negative)
     WrongFieldCount, // a properties line without exactly eight fields
 };
 
 // A value read from a label file, or the reason why it could not be read.
-template <typename T>
-class LabelFileRead {
+template <typename T> class LabelFileRead {
 public:
-    LabelFileRead(T value) : value_(std::move(value)) {}
-    LabelFileRead(LabelFileError error) : error_(error) {}
+    LabelFileRead(T value)
+        : value_(std::move(value))
+    {
+    }
+    LabelFileRead(LabelFileError error)
+        : error_(error)
+    {
+    }
 
     bool ok() const { return value_.has_value(); }
     explicit operator bool() const { return ok(); }
@@ -124,8 +129,9 @@ LabelFileRead<LabelFileHeader> readLabelHeader(const QByteArray& bytes);
 //
 // Offsets and lengths are positions and sizes, so they are taken unsigned: an offset with the top
 // bit set lies beyond any file, and a block that the end of the data cuts short is the part that
-// lies inside it (which decompresses only if its stream is whole there). Records are read one at a time and nothing is allocated per count, but
-// P and T come from the file and may claim two billion records; see imageEntryInData.
+// lies inside it (which decompresses only if its stream is whole there). Records are read one at a
+// time and nothing is allocated per count, but P and T come from the file and may claim two
+// billion records; see imageEntryInData.
 ImageRecord readImageRecord(const QByteArray& bytes, const LabelFileHeader& header, qint64 i);
 TextRecord readTextRecord(const QByteArray& bytes, const LabelFileHeader& header, qint64 j);
 

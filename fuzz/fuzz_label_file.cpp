@@ -82,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!header.ok())
         return 0;
 
-    LabelDescription label{header->width, header->height, {}, {}};
+    LabelDescription label { header->width, header->height, {}, {} };
     qint64 payload = 0;
     const qint64 images = std::min<qint64>(header->imageCount, kMaxRecords);
     for (qint64 i = 0; i < images && imageEntryInData(bytes, *header, i); ++i) {
@@ -97,8 +97,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const auto properties = parseTextProperties(record.properties);
         if (properties.ok()) {
             payload += properties->content.size();
-            label.texts.push_back({record.left, record.top, record.width, record.height,
-                                   properties->font, properties->content});
+            label.texts.push_back({ record.left, record.top, record.width, record.height, properties->font,
+                properties->content });
         }
     }
     // The last records, wherever the counts put them.

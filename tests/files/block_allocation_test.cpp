@@ -22,21 +22,19 @@
 
 namespace {
 
-std::atomic<bool> watching{false};
-std::atomic<std::size_t> largestRequest{0};
+std::atomic<bool> watching { false };
+std::atomic<std::size_t> largestRequest { 0 };
 
 [[maybe_unused]] void note(std::size_t size)
 {
     if (!watching.load(std::memory_order_relaxed))
         return;
     std::size_t seen = largestRequest.load(std::memory_order_relaxed);
-    while (size > seen && !largestRequest.compare_exchange_weak(seen, size)) {
-    }
+    while (size > seen && !largestRequest.compare_exchange_weak(seen, size)) { }
 }
 
 // The largest single allocation made while the function runs.
-template <typename F>
-std::size_t largestAllocationOf(F&& function)
+template <typename F> std::size_t largestAllocationOf(F&& function)
 {
     largestRequest = 0;
     watching = true;
@@ -101,7 +99,7 @@ TEST_F(BlockAllocation, ThirtyByteBlockClaimingTheLargestLengthAllocatesLittle)
     QByteArray result;
     const std::size_t largest = largestAllocationOf([&] { result = decompressBlock(block); });
     EXPECT_TRUE(result.isEmpty());
-    EXPECT_LT(largest, std::size_t{1} << 20);
+    EXPECT_LT(largest, std::size_t { 1 } << 20);
 }
 
 TEST_F(BlockAllocation, GoodStreamUnderAHugeClaimAllocatesForWhatItGives)
@@ -111,7 +109,7 @@ TEST_F(BlockAllocation, GoodStreamUnderAHugeClaimAllocatesForWhatItGives)
     QByteArray result;
     const std::size_t largest = largestAllocationOf([&] { result = decompressBlock(block); });
     EXPECT_EQ(result, data);
-    EXPECT_LT(largest, std::size_t{2} * data.size() + 4096);
+    EXPECT_LT(largest, std::size_t { 2 } * data.size() + 4096);
 }
 
 TEST_F(BlockAllocation, HonestBlockIsInflatedIntoItsOwnSize)

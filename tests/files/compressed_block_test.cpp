@@ -61,18 +61,22 @@ TEST(DecompressBlock, GivesBackWhatWasCompressed)
 TEST(DecompressBlock, TakesTheWholeStreamWhenItEndsWithinTwiceTheStatedLength)
 {
     const QByteArray data = hundredLetters();
-    struct Case { const char* rule; std::uint32_t stated; QByteArray result; };
+    struct Case {
+        const char* rule;
+        std::uint32_t stated;
+        QByteArray result;
+    };
     const Case cases[] = {
-        {"stated length exact", 100, data},
-        {"stated smaller, data within twice it", 60, data},
-        {"data exactly twice the stated length", 50, data},
-        {"data one byte more than twice the stated length", 49, {}},
-        {"stated far smaller", 1, {}},
-        {"stated larger than the data", 5000, data},
-        {"stated length 0", 0, {}},
-        {"stated length one past the largest", 1073741824, {}},
-        {"stated length with the top bit set", 0xFFFFFFFF, {}},
-        {"largest stated length", 1073741823, data},
+        { "stated length exact", 100, data },
+        { "stated smaller, data within twice it", 60, data },
+        { "data exactly twice the stated length", 50, data },
+        { "data one byte more than twice the stated length", 49, {} },
+        { "stated far smaller", 1, {} },
+        { "stated larger than the data", 5000, data },
+        { "stated length 0", 0, {} },
+        { "stated length one past the largest", 1073741824, {} },
+        { "stated length with the top bit set", 0xFFFFFFFF, {} },
+        { "largest stated length", 1073741823, data },
     };
     for (const Case& c : cases)
         EXPECT_EQ(decompressBlock(handBlockStating(data, c.stated)), c.result) << c.rule;
@@ -87,16 +91,19 @@ TEST(DecompressBlock, RefusesBlocksThatAreNotWhole)
     damagedChecksum[damagedChecksum.size() - 1] ^= 0x01;
     QByteArray damagedHeader = good;
     damagedHeader[8] = '\x00';
-    struct Case { const char* rule; QByteArray block; };
+    struct Case {
+        const char* rule;
+        QByteArray block;
+    };
     const Case cases[] = {
-        {"empty", {}},
-        {"seven bytes", good.first(7)},
-        {"magic and length, no stream", good.first(8)},
-        {"stream cut short", good.first(good.size() - 5)},
-        {"stream cut before its checksum", good.first(good.size() - 4)},
-        {"wrong magic", wrongMagic},
-        {"damaged checksum", damagedChecksum},
-        {"damaged zlib header", damagedHeader},
+        { "empty", {} },
+        { "seven bytes", good.first(7) },
+        { "magic and length, no stream", good.first(8) },
+        { "stream cut short", good.first(good.size() - 5) },
+        { "stream cut before its checksum", good.first(good.size() - 4) },
+        { "wrong magic", wrongMagic },
+        { "damaged checksum", damagedChecksum },
+        { "damaged zlib header", damagedHeader },
     };
     for (const Case& c : cases)
         EXPECT_TRUE(decompressBlock(c.block).isEmpty()) << c.rule;

@@ -20,8 +20,8 @@ QByteArray handBlockStating(const QByteArray& data, std::uint32_t statedLength)
     uLongf size = compressBound(static_cast<uLong>(data.size()));
     QByteArray stream(static_cast<qsizetype>(size), '\0');
     compress2(reinterpret_cast<Bytef*>(stream.data()), &size,
-              reinterpret_cast<const Bytef*>(data.constData()), static_cast<uLong>(data.size()),
-              Z_DEFAULT_COMPRESSION);
+        reinterpret_cast<const Bytef*>(data.constData()), static_cast<uLong>(data.size()),
+        Z_DEFAULT_COMPRESSION);
     stream.truncate(static_cast<qsizetype>(size));
     return block + stream;
 }
@@ -32,28 +32,26 @@ QByteArray handBlock(const QByteArray& data)
 }
 
 QByteArray handImageRecord(char letter, std::uint32_t left, std::uint32_t top, std::uint32_t width,
-                           std::uint32_t height, const QByteArray& contentBlock,
-                           const QByteArray& pictureBlock)
+    std::uint32_t height, const QByteArray& contentBlock, const QByteArray& pictureBlock)
 {
     return QByteArray(1, letter) + le32(left) + le32(top) + le32(width) + le32(height)
         + le32(static_cast<std::uint32_t>(contentBlock.size()))
         + le32(static_cast<std::uint32_t>(pictureBlock.size())) + contentBlock + pictureBlock;
 }
 
-QByteArray handTextRecord(std::uint32_t left, std::uint32_t top, std::uint32_t width,
-                          std::uint32_t height, const QByteArray& propertyBlock)
+QByteArray handTextRecord(std::uint32_t left, std::uint32_t top, std::uint32_t width, std::uint32_t height,
+    const QByteArray& propertyBlock)
 {
     return le32(left) + le32(top) + le32(width) + le32(height)
         + le32(static_cast<std::uint32_t>(propertyBlock.size())) + propertyBlock;
 }
 
-QByteArray handLabel(std::uint32_t width, std::uint32_t height,
-                     const std::vector<QByteArray>& imageRecords,
-                     const std::vector<QByteArray>& textRecords)
+QByteArray handLabel(std::uint32_t width, std::uint32_t height, const std::vector<QByteArray>& imageRecords,
+    const std::vector<QByteArray>& textRecords)
 {
     QByteArray table;
     QByteArray body;
-    for (const auto* records : {&imageRecords, &textRecords}) {
+    for (const auto* records : { &imageRecords, &textRecords }) {
         for (const QByteArray& record : *records) {
             table += le32(static_cast<std::uint32_t>(body.size()));
             body += record;

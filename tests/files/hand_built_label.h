@@ -15,14 +15,12 @@ QByteArray handBlock(const QByteArray& data);
 QByteArray handBlockStating(const QByteArray& data, std::uint32_t statedLength);
 
 QByteArray handImageRecord(char letter, std::uint32_t left, std::uint32_t top, std::uint32_t width,
-                           std::uint32_t height, const QByteArray& contentBlock,
-                           const QByteArray& pictureBlock);
-QByteArray handTextRecord(std::uint32_t left, std::uint32_t top, std::uint32_t width,
-                          std::uint32_t height, const QByteArray& propertyBlock);
+    std::uint32_t height, const QByteArray& contentBlock, const QByteArray& pictureBlock);
+QByteArray handTextRecord(std::uint32_t left, std::uint32_t top, std::uint32_t width, std::uint32_t height,
+    const QByteArray& propertyBlock);
 // Magic, width, height, P, T, the offset table (each record's place in the body), the body.
-QByteArray handLabel(std::uint32_t width, std::uint32_t height,
-                     const std::vector<QByteArray>& imageRecords,
-                     const std::vector<QByteArray>& textRecords);
+QByteArray handLabel(std::uint32_t width, std::uint32_t height, const std::vector<QByteArray>& imageRecords,
+    const std::vector<QByteArray>& textRecords);
 
 // A UTF-8 literal as GBK bytes.
 QByteArray gbk(const char* utf8);

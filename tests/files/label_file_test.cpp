@@ -18,13 +18,13 @@ QByteArray tinyBmp()
                       "\x00\x00\x00\x00\x08\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00\x00"
                       "\x00\x00\x00\x00\x00\x00\x00\x00"
                       "\xFF\xFF\xFF\x00\x00\x00\x00\x00",
-                      62);
+        62);
 }
 
 // The font of a text element just inserted: 黑体, bold, 16 points, angle 0.
 ElementFont insertedFont()
 {
-    return ElementFont{0, true, false, false, false, 16, gbk("黑体")};
+    return ElementFont { 0, true, false, false, false, 16, gbk("黑体") };
 }
 
 // The properties line of a text element just inserted, byte by byte.
@@ -35,7 +35,7 @@ LabelFileHeader headerOf(const QByteArray& bytes)
 {
     const auto header = readLabelHeader(bytes);
     EXPECT_TRUE(header.ok());
-    return header.ok() ? *header : LabelFileHeader{};
+    return header.ok() ? *header : LabelFileHeader {};
 }
 
 TextDescription textOf(int left, int top, const ElementFont& font, const QByteArray& content)
@@ -56,15 +56,15 @@ LabelDescription mixedLabel()
     LabelDescription label;
     label.width = 720;
     label.height = 250;
-    label.images.push_back({'P', 24, 88, 2, 1, gbk("201556937"), tinyBmp()});
-    label.images.push_back({'B', 130, 95, 300, 100, "B20151231235959", QByteArray(90054, '\xFF')});
-    label.images.push_back({'D', 400, 90, 256, 256, gbk("二维码 http://例子.cn/?a=1|2"), tinyBmp()});
-    label.images.push_back({'P', 30, 200, 2, 1, gbk("[双击选图]"), {}});
+    label.images.push_back({ 'P', 24, 88, 2, 1, gbk("201556937"), tinyBmp() });
+    label.images.push_back({ 'B', 130, 95, 300, 100, "B20151231235959", QByteArray(90054, '\xFF') });
+    label.images.push_back({ 'D', 400, 90, 256, 256, gbk("二维码 http://例子.cn/?a=1|2"), tinyBmp() });
+    label.images.push_back({ 'P', 30, 200, 2, 1, gbk("[双击选图]"), {} });
     label.texts.push_back(textOf(552, 104, insertedFont(), gbk("[双击输入文本]")));
-    label.texts.push_back(textOf(60, 150, ElementFont{900, false, true, true, true, 9, "Arial"},
-                                 gbk("价格：１２元 | 含税|")));
-    label.texts.push_back(textOf(90, 120, ElementFont{2700, true, true, false, false, 72, gbk("亅体")},
-                                 "|"));
+    label.texts.push_back(textOf(
+        60, 150, ElementFont { 900, false, true, true, true, 9, "Arial" }, gbk("价格：１２元 | 含税|")));
+    label.texts.push_back(
+        textOf(90, 120, ElementFont { 2700, true, true, false, false, 72, gbk("亅体") }, "|"));
     return label;
 }
 
@@ -81,8 +81,8 @@ LabelDescription readBack(const QByteArray& bytes)
         const auto properties = parseTextProperties(record.properties);
         EXPECT_TRUE(properties.ok()) << j;
         if (properties.ok()) {
-            label.texts.push_back({record.left, record.top, record.width, record.height,
-                                   properties->font, properties->content});
+            label.texts.push_back({ record.left, record.top, record.width, record.height, properties->font,
+                properties->content });
         }
     }
     return label;
@@ -98,7 +98,7 @@ TEST(EncodeLabelFile, EmptyLabelIsTheTwentySixBytesOfThe72By25Example)
     const QByteArray expected("\x6C\x61\x62\x20\x31\x2E\x30\x20\x2E\x2E"
                               "\xD0\x02\x00\x00\xFA\x00\x00\x00"
                               "\x00\x00\x00\x00\x00\x00\x00\x00",
-                              26);
+        26);
     EXPECT_EQ(encodeLabelFile(label), expected);
 }
 
@@ -107,14 +107,14 @@ TEST(EncodeLabelFile, OneImageAndOneTextMatchBytesBuiltFromTheTables)
     LabelDescription label;
     label.width = 500;
     label.height = -3; // negative integers are written as 0
-    label.images.push_back({'B', 130, 95, 2, 1, "B123", tinyBmp()});
-    label.texts.push_back({-4, 104, 208, 32, insertedFont(), gbk("[双击输入文本]")});
+    label.images.push_back({ 'B', 130, 95, 2, 1, "B123", tinyBmp() });
+    label.texts.push_back({ -4, 104, 208, 32, insertedFont(), gbk("[双击输入文本]") });
 
     const QByteArray contentBlock = handBlock("B123");
     const QByteArray pictureBlock = handBlock(tinyBmp());
-    const QByteArray expected = handLabel(
-        500, 0, {handImageRecord('B', 130, 95, 2, 1, contentBlock, pictureBlock)},
-        {handTextRecord(0, 104, 208, 32, handBlock(kInsertedLine))});
+    const QByteArray expected
+        = handLabel(500, 0, { handImageRecord('B', 130, 95, 2, 1, contentBlock, pictureBlock) },
+            { handTextRecord(0, 104, 208, 32, handBlock(kInsertedLine)) });
     const QByteArray file = encodeLabelFile(label);
     ASSERT_EQ(file, expected);
 
@@ -133,7 +133,7 @@ TEST(EncodeLabelFile, EmptyContentAndEmptyPictureGiveEightByteBlocks)
     LabelDescription label;
     label.width = 720;
     label.height = 250;
-    label.images.push_back({'P', 24, 88, 10, 10, {}, {}});
+    label.images.push_back({ 'P', 24, 88, 10, 10, {}, {} });
     const QByteArray file = encodeLabelFile(label);
     const QByteArray emptyBlock("\x0D\x0F\x3E\x03\x00\x00\x00\x00", 8);
     EXPECT_EQ(file.sliced(30 + 17, 8), le32(8) + le32(8));
@@ -149,8 +149,8 @@ TEST(EncodeLabelFile, WritesOnlyTheThreeKindLetters)
     LabelDescription label;
     label.width = 720;
     label.height = 250;
-    for (char letter : {'P', 'B', 'D', 'X', '\0'})
-        label.images.push_back({letter, 0, 0, 1, 1, "c", {}});
+    for (char letter : { 'P', 'B', 'D', 'X', '\0' })
+        label.images.push_back({ letter, 0, 0, 1, 1, "c", {} });
     const QByteArray file = encodeLabelFile(label);
     const LabelFileHeader header = headerOf(file);
     QByteArray letters;
@@ -161,14 +161,23 @@ TEST(EncodeLabelFile, WritesOnlyTheThreeKindLetters)
 
 TEST(KindLetterOfTag, FollowsTheImageTagRanges)
 {
-    struct Case { int tag; char letter; };
+    struct Case {
+        int tag;
+        char letter;
+    };
     const Case cases[] = {
-        {200001, 'P'}, {299999, 'P'},
-        {300000, 'P'}, // the barcode range starts at 300001
-        {300001, 'B'}, {399999, 'B'},
-        {400000, 'P'}, // neither barcode nor QR code
-        {400001, 'D'}, {499999, 'D'},
-        {500000, 'P'}, {100001, 'P'}, {0, 'P'}, {-300001, 'P'},
+        { 200001, 'P' },
+        { 299999, 'P' },
+        { 300000, 'P' }, // the barcode range starts at 300001
+        { 300001, 'B' },
+        { 399999, 'B' },
+        { 400000, 'P' }, // neither barcode nor QR code
+        { 400001, 'D' },
+        { 499999, 'D' },
+        { 500000, 'P' },
+        { 100001, 'P' },
+        { 0, 'P' },
+        { -300001, 'P' },
     };
     for (const Case& c : cases)
         EXPECT_EQ(kindLetterOfTag(c.tag), c.letter) << c.tag;
@@ -181,25 +190,29 @@ TEST(TextPropertiesLine, InsertedTextGivesTheExampleLine)
 
 TEST(TextPropertiesLine, WritesEachFieldByItsRule)
 {
-    struct Case { const char* rule; ElementFont font; QByteArray content; QByteArray line; };
+    struct Case {
+        const char* rule;
+        ElementFont font;
+        QByteArray content;
+        QByteArray line;
+    };
     const Case cases[] = {
-        {"negative angle, every flag set", {-900, true, true, true, true, 12, "Arial"}, "x",
-         "-900|\xD5\xE6|\xD5\xE6|\xD5\xE6|\xD5\xE6|12|Arial|x"},
-        {"\"|\" left out of the face name", {0, false, false, false, false, 9, "Ar|ial|"}, "x",
-         "0|\xBC\xD9|\xBC\xD9|\xBC\xD9|\xBC\xD9|9|Arial|x"},
-        {"a character whose second byte is 7C stays whole", {0, false, false, false, false, 9,
-         QByteArray("\x81\x7C\xCC\xE5")}, "x",
-         "0|\xBC\xD9|\xBC\xD9|\xBC\xD9|\xBC\xD9|9|\x81\x7C\xCC\xE5|x"},
-        {"a lone lead byte at the end of the name is left out",
-         {0, false, false, false, false, 9, QByteArray("Ab\xCC")}, "x",
-         "0|\xBC\xD9|\xBC\xD9|\xBC\xD9|\xBC\xD9|9|Ab|x"},
-        {"zero bytes left out of the name",
-         {0, false, false, false, false, 9, QByteArray("A\0b", 3)}, "x",
-         "0|\xBC\xD9|\xBC\xD9|\xBC\xD9|\xBC\xD9|9|Ab|x"},
-        {"content verbatim, \"|\" included", {0, false, false, false, false, 9, "A"}, "a|b|",
-         "0|\xBC\xD9|\xBC\xD9|\xBC\xD9|\xBC\xD9|9|A|a|b|"},
-        {"content ends at its first zero byte", {0, false, false, false, false, 9, "A"},
-         QByteArray("ab\0cd", 5), "0|\xBC\xD9|\xBC\xD9|\xBC\xD9|\xBC\xD9|9|A|ab"},
+        { "negative angle, every flag set", { -900, true, true, true, true, 12, "Arial" }, "x",
+            "-900|\xD5\xE6|\xD5\xE6|\xD5\xE6|\xD5\xE6|12|Arial|x" },
+        { "\"|\" left out of the face name", { 0, false, false, false, false, 9, "Ar|ial|" }, "x",
+            "0|\xBC\xD9|\xBC\xD9|\xBC\xD9|\xBC\xD9|9|Arial|x" },
+        { "a character whose second byte is 7C stays whole",
+            { 0, false, false, false, false, 9, QByteArray("\x81\x7C\xCC\xE5") }, "x",
+            "0|\xBC\xD9|\xBC\xD9|\xBC\xD9|\xBC\xD9|9|\x81\x7C\xCC\xE5|x" },
+        { "a lone lead byte at the end of the name is left out",
+            { 0, false, false, false, false, 9, QByteArray("Ab\xCC") }, "x",
+            "0|\xBC\xD9|\xBC\xD9|\xBC\xD9|\xBC\xD9|9|Ab|x" },
+        { "zero bytes left out of the name", { 0, false, false, false, false, 9, QByteArray("A\0b", 3) }, "x",
+            "0|\xBC\xD9|\xBC\xD9|\xBC\xD9|\xBC\xD9|9|Ab|x" },
+        { "content verbatim, \"|\" included", { 0, false, false, false, false, 9, "A" }, "a|b|",
+            "0|\xBC\xD9|\xBC\xD9|\xBC\xD9|\xBC\xD9|9|A|a|b|" },
+        { "content ends at its first zero byte", { 0, false, false, false, false, 9, "A" },
+            QByteArray("ab\0cd", 5), "0|\xBC\xD9|\xBC\xD9|\xBC\xD9|\xBC\xD9|9|A|ab" },
     };
     for (const Case& c : cases)
         EXPECT_EQ(textPropertiesLine(c.font, c.content), c.line) << c.rule;
@@ -215,26 +228,32 @@ TEST(ParseTextProperties, ReadsTheExampleLine)
 
 TEST(ParseTextProperties, ConvertsEachField)
 {
-    struct Case { const char* rule; QByteArray line; ElementFont font; QByteArray content; };
+    struct Case {
+        const char* rule;
+        QByteArray line;
+        ElementFont font;
+        QByteArray content;
+    };
     const Case cases[] = {
-        {"full-width digits and sign", gbk("－９００|真|真|真|真|１２|A|x"),
-         {-900, true, true, true, true, 12, "A"}, "x"},
-        {"leading integer of a field", gbk(" 900deg|假|假|假|假|12pt|A|x"),
-         {900, false, false, false, false, 12, "A"}, "x"},
-        {"no number gives 0", "abc|x|x|x|x||A|x", {0, false, false, false, false, 0, "A"}, "x"},
-        {"a flag is true only as exactly 真", gbk("0|真 |真真|是|true|1|A|x"),
-         {0, false, false, false, false, 1, "A"}, "x"},
-        {"empty fields between separators count", "||||||A|x",
-         {0, false, false, false, false, 0, "A"}, "x"},
-        {"empty face name", gbk("0|假|假|假|假|9||x"), {0, false, false, false, false, 9, ""}, "x"},
-        {"a second byte of 7C is no separator", QByteArray("0|\xBC\xD9|\xBC\xD9|\xBC\xD9|\xBC\xD9|9|\x81\x7C|x"),
-         {0, false, false, false, false, 9, QByteArray("\x81\x7C")}, "x"},
-        {"a content holding \"|\" reads whole (nine fields)", gbk("0|假|假|假|假|9|A|x|y"),
-         {0, false, false, false, false, 9, "A"}, "x|y"},
-        {"a content ending in \"|\" keeps it", gbk("0|假|假|假|假|9|A|a|b|"),
-         {0, false, false, false, false, 9, "A"}, "a|b|"},
-        {"the content is taken verbatim", gbk("0|假|假|假|假|9|A| ９ 亅|"),
-         {0, false, false, false, false, 9, "A"}, gbk(" ９ 亅|")},
+        { "full-width digits and sign", gbk("－９００|真|真|真|真|１２|A|x"),
+            { -900, true, true, true, true, 12, "A" }, "x" },
+        { "leading integer of a field", gbk(" 900deg|假|假|假|假|12pt|A|x"),
+            { 900, false, false, false, false, 12, "A" }, "x" },
+        { "no number gives 0", "abc|x|x|x|x||A|x", { 0, false, false, false, false, 0, "A" }, "x" },
+        { "a flag is true only as exactly 真", gbk("0|真 |真真|是|true|1|A|x"),
+            { 0, false, false, false, false, 1, "A" }, "x" },
+        { "empty fields between separators count", "||||||A|x", { 0, false, false, false, false, 0, "A" },
+            "x" },
+        { "empty face name", gbk("0|假|假|假|假|9||x"), { 0, false, false, false, false, 9, "" }, "x" },
+        { "a second byte of 7C is no separator",
+            QByteArray("0|\xBC\xD9|\xBC\xD9|\xBC\xD9|\xBC\xD9|9|\x81\x7C|x"),
+            { 0, false, false, false, false, 9, QByteArray("\x81\x7C") }, "x" },
+        { "a content holding \"|\" reads whole (nine fields)", gbk("0|假|假|假|假|9|A|x|y"),
+            { 0, false, false, false, false, 9, "A" }, "x|y" },
+        { "a content ending in \"|\" keeps it", gbk("0|假|假|假|假|9|A|a|b|"),
+            { 0, false, false, false, false, 9, "A" }, "a|b|" },
+        { "the content is taken verbatim", gbk("0|假|假|假|假|9|A| ９ 亅|"),
+            { 0, false, false, false, false, 9, "A" }, gbk(" ９ 亅|") },
     };
     for (const Case& c : cases) {
         const auto properties = parseTextProperties(c.line);
@@ -246,14 +265,17 @@ TEST(ParseTextProperties, ConvertsEachField)
 
 TEST(ParseTextProperties, RefusesLinesWithFewerThanEightFields)
 {
-    struct Case { const char* rule; QByteArray line; };
+    struct Case {
+        const char* rule;
+        QByteArray line;
+    };
     const Case cases[] = {
-        {"empty line", ""},
-        {"one field", "0"},
-        {"seven fields", gbk("0|真|假|假|假|16|黑体")},
-        {"nothing after the seventh separator", gbk("0|真|假|假|假|16|黑体|")},
-        {"a separator taken into a double-byte character", QByteArray("0|1|2|3|4|5|\x81|x")},
-        {"six separators and a long content", "0|1|2|3|4|5|contentcontent"},
+        { "empty line", "" },
+        { "one field", "0" },
+        { "seven fields", gbk("0|真|假|假|假|16|黑体") },
+        { "nothing after the seventh separator", gbk("0|真|假|假|假|16|黑体|") },
+        { "a separator taken into a double-byte character", QByteArray("0|1|2|3|4|5|\x81|x") },
+        { "six separators and a long content", "0|1|2|3|4|5|contentcontent" },
     };
     for (const Case& c : cases) {
         const auto properties = parseTextProperties(c.line);
@@ -265,22 +287,26 @@ TEST(ParseTextProperties, RefusesLinesWithFewerThanEightFields)
 TEST(ReadLabelHeader, ChecksTheMagicThenTheLabelSize)
 {
     const QByteArray magic("lab 1.0 ..");
-    struct Case { const char* rule; QByteArray bytes; LabelFileError error; };
+    struct Case {
+        const char* rule;
+        QByteArray bytes;
+        LabelFileError error;
+    };
     const Case cases[] = {
-        {"empty file", {}, LabelFileError::BadMagic},
-        {"nine bytes of the magic", magic.first(9), LabelFileError::BadMagic},
-        {"other magic", QByteArray("LAB 1.0 ..") + le32(720) + le32(250) + le32(0) + le32(0),
-         LabelFileError::BadMagic},
-        {"another version", QByteArray("lab 2.0 ..") + le32(720) + le32(250) + le32(0) + le32(0),
-         LabelFileError::BadMagic},
-        {"placeholder: the magic alone", magic, LabelFileError::BadLabelSize},
-        {"width 0", magic + le32(0) + le32(250) + le32(0) + le32(0), LabelFileError::BadLabelSize},
-        {"height 0", magic + le32(720) + le32(0) + le32(0) + le32(0), LabelFileError::BadLabelSize},
-        {"height cut off", magic + le32(720), LabelFileError::BadLabelSize},
-        {"negative width", magic + le32(0xFFFFFFFF) + le32(250) + le32(0) + le32(0),
-         LabelFileError::BadLabelSize},
-        {"negative height", magic + le32(720) + le32(0x80000000) + le32(0) + le32(0),
-         LabelFileError::BadLabelSize},
+        { "empty file", {}, LabelFileError::BadMagic },
+        { "nine bytes of the magic", magic.first(9), LabelFileError::BadMagic },
+        { "other magic", QByteArray("LAB 1.0 ..") + le32(720) + le32(250) + le32(0) + le32(0),
+            LabelFileError::BadMagic },
+        { "another version", QByteArray("lab 2.0 ..") + le32(720) + le32(250) + le32(0) + le32(0),
+            LabelFileError::BadMagic },
+        { "placeholder: the magic alone", magic, LabelFileError::BadLabelSize },
+        { "width 0", magic + le32(0) + le32(250) + le32(0) + le32(0), LabelFileError::BadLabelSize },
+        { "height 0", magic + le32(720) + le32(0) + le32(0) + le32(0), LabelFileError::BadLabelSize },
+        { "height cut off", magic + le32(720), LabelFileError::BadLabelSize },
+        { "negative width", magic + le32(0xFFFFFFFF) + le32(250) + le32(0) + le32(0),
+            LabelFileError::BadLabelSize },
+        { "negative height", magic + le32(720) + le32(0x80000000) + le32(0) + le32(0),
+            LabelFileError::BadLabelSize },
     };
     for (const Case& c : cases) {
         const auto header = readLabelHeader(c.bytes);
@@ -292,17 +318,22 @@ TEST(ReadLabelHeader, ChecksTheMagicThenTheLabelSize)
 TEST(ReadLabelHeader, ReadsSizeAndCountsWithCutFieldsAsTheirLowBytes)
 {
     const QByteArray magic("lab 1.0 ..");
-    struct Case { const char* rule; QByteArray bytes; LabelFileHeader expected; };
+    struct Case {
+        const char* rule;
+        QByteArray bytes;
+        LabelFileHeader expected;
+    };
     const Case cases[] = {
-        {"whole header", magic + le32(720) + le32(250) + le32(3) + le32(2), {720, 250, 3, 2}},
-        {"counts missing read 0", magic + le32(720) + le32(250), {720, 250, 0, 0}},
-        {"height cut to one byte: its low byte", magic + le32(720) + QByteArray("\xFA"), {720, 250, 0, 0}},
-        {"count cut to two bytes", magic + le32(720) + le32(250) + QByteArray("\x01\x01"),
-         {720, 250, 257, 0}},
-        {"negative counts read 0", magic + le32(720) + le32(250) + le32(0xFFFFFFFF) + le32(0x80000000),
-         {720, 250, 0, 0}},
-        {"largest counts", magic + le32(720) + le32(250) + le32(0x7FFFFFFF) + le32(0x7FFFFFFF),
-         {720, 250, 0x7FFFFFFF, 0x7FFFFFFF}},
+        { "whole header", magic + le32(720) + le32(250) + le32(3) + le32(2), { 720, 250, 3, 2 } },
+        { "counts missing read 0", magic + le32(720) + le32(250), { 720, 250, 0, 0 } },
+        { "height cut to one byte: its low byte", magic + le32(720) + QByteArray("\xFA"),
+            { 720, 250, 0, 0 } },
+        { "count cut to two bytes", magic + le32(720) + le32(250) + QByteArray("\x01\x01"),
+            { 720, 250, 257, 0 } },
+        { "negative counts read 0", magic + le32(720) + le32(250) + le32(0xFFFFFFFF) + le32(0x80000000),
+            { 720, 250, 0, 0 } },
+        { "largest counts", magic + le32(720) + le32(250) + le32(0x7FFFFFFF) + le32(0x7FFFFFFF),
+            { 720, 250, 0x7FFFFFFF, 0x7FFFFFFF } },
     };
     for (const Case& c : cases) {
         const auto header = readLabelHeader(c.bytes);
@@ -324,16 +355,16 @@ TEST(ReadRecords, TakeEachRecordThroughTheOffsetTable)
         + le32(std::uint32_t(text.size() + gap.size())) + le32(0) + text + gap + image;
     const LabelFileHeader header = headerOf(bytes);
 
-    EXPECT_EQ(readImageRecord(bytes, header, 0), (ImageRecord{'D', 11, 12, 13, 14, gbk("码"), tinyBmp()}));
-    EXPECT_EQ(readTextRecord(bytes, header, 0), (TextRecord{21, 22, 23, 24, kInsertedLine}));
+    EXPECT_EQ(readImageRecord(bytes, header, 0), (ImageRecord { 'D', 11, 12, 13, 14, gbk("码"), tinyBmp() }));
+    EXPECT_EQ(readTextRecord(bytes, header, 0), (TextRecord { 21, 22, 23, 24, kInsertedLine }));
 }
 
 TEST(ReadRecords, TextsStopAtTheirFirstZeroByte)
 {
     const QByteArray line = kInsertedLine.first(kInsertedLine.size() - 1) + QByteArray("\0tail]", 6);
-    const QByteArray bytes = handLabel(
-        720, 250, {handImageRecord('P', 1, 2, 3, 4, handBlock(QByteArray("ab\0cd", 5)), handBlock(tinyBmp()))},
-        {handTextRecord(1, 2, 3, 4, handBlock(line))});
+    const QByteArray bytes = handLabel(720, 250,
+        { handImageRecord('P', 1, 2, 3, 4, handBlock(QByteArray("ab\0cd", 5)), handBlock(tinyBmp())) },
+        { handTextRecord(1, 2, 3, 4, handBlock(line)) });
     const LabelFileHeader header = headerOf(bytes);
     EXPECT_EQ(readImageRecord(bytes, header, 0).content, "ab");
     EXPECT_EQ(readImageRecord(bytes, header, 0).picture, tinyBmp()); // pictures are bytes, not texts
@@ -344,25 +375,39 @@ TEST(ReadRecords, WhatLiesBeyondTheDataReadsAsZeroOrEmpty)
 {
     const QByteArray magic("lab 1.0 ..");
     const QByteArray goodContent = handBlock("abc");
-    struct Case { const char* rule; QByteArray bytes; ImageRecord expected; };
+    struct Case {
+        const char* rule;
+        QByteArray bytes;
+        ImageRecord expected;
+    };
     const Case cases[] = {
-        {"no offset table", magic + le32(720) + le32(250) + le32(1) + le32(0), {'\0', 0, 0, 0, 0, {}, {}}},
-        {"offset beyond the data", magic + le32(720) + le32(250) + le32(1) + le32(0) + le32(0xFFFFFFF0)
-         + handImageRecord('P', 1, 2, 3, 4, goodContent, {}), {'\0', 0, 0, 0, 0, {}, {}}},
-        {"record cut inside its height", magic + le32(720) + le32(250) + le32(1) + le32(0) + le32(0)
-         + QByteArray("B") + le32(5) + le32(6) + le32(7) + QByteArray("\x08\x01"), {'B', 5, 6, 7, 264, {}, {}}},
-        {"content length past the end: the block is what lies inside", magic + le32(720) + le32(250) + le32(1) + le32(0) + le32(0)
-         + QByteArray("B") + le32(5) + le32(6) + le32(7) + le32(8) + le32(0xFFFFFFFF) + le32(10)
-         + goodContent, {'B', 5, 6, 7, 8, "abc", {}}},
-        {"content block cut short but its stream whole", magic + le32(720) + le32(250) + le32(1) + le32(0)
-         + le32(0) + QByteArray("B") + le32(5) + le32(6) + le32(7) + le32(8) + le32(4000) + le32(4000)
-         + goodContent, {'B', 5, 6, 7, 8, "abc", {}}},
-        {"picture length with the top bit set", magic + le32(720) + le32(250) + le32(1) + le32(0) + le32(0)
-         + handImageRecord('B', 5, 6, 7, 8, goodContent, {}).first(21) + le32(0x80000000) + goodContent,
-         {'B', 5, 6, 7, 8, "abc", {}}},
-        {"blocks that do not decompress", magic + le32(720) + le32(250) + le32(1) + le32(0) + le32(0)
-         + handImageRecord('P', 5, 6, 7, 8, goodContent.first(goodContent.size() - 1), "junk"),
-         {'P', 5, 6, 7, 8, {}, {}}},
+        { "no offset table", magic + le32(720) + le32(250) + le32(1) + le32(0),
+            { '\0', 0, 0, 0, 0, {}, {} } },
+        { "offset beyond the data",
+            magic + le32(720) + le32(250) + le32(1) + le32(0) + le32(0xFFFFFFF0)
+                + handImageRecord('P', 1, 2, 3, 4, goodContent, {}),
+            { '\0', 0, 0, 0, 0, {}, {} } },
+        { "record cut inside its height",
+            magic + le32(720) + le32(250) + le32(1) + le32(0) + le32(0) + QByteArray("B") + le32(5) + le32(6)
+                + le32(7) + QByteArray("\x08\x01"),
+            { 'B', 5, 6, 7, 264, {}, {} } },
+        { "content length past the end: the block is what lies inside",
+            magic + le32(720) + le32(250) + le32(1) + le32(0) + le32(0) + QByteArray("B") + le32(5) + le32(6)
+                + le32(7) + le32(8) + le32(0xFFFFFFFF) + le32(10) + goodContent,
+            { 'B', 5, 6, 7, 8, "abc", {} } },
+        { "content block cut short but its stream whole",
+            magic + le32(720) + le32(250) + le32(1) + le32(0) + le32(0) + QByteArray("B") + le32(5) + le32(6)
+                + le32(7) + le32(8) + le32(4000) + le32(4000) + goodContent,
+            { 'B', 5, 6, 7, 8, "abc", {} } },
+        { "picture length with the top bit set",
+            magic + le32(720) + le32(250) + le32(1) + le32(0) + le32(0)
+                + handImageRecord('B', 5, 6, 7, 8, goodContent, {}).first(21) + le32(0x80000000)
+                + goodContent,
+            { 'B', 5, 6, 7, 8, "abc", {} } },
+        { "blocks that do not decompress",
+            magic + le32(720) + le32(250) + le32(1) + le32(0) + le32(0)
+                + handImageRecord('P', 5, 6, 7, 8, goodContent.first(goodContent.size() - 1), "junk"),
+            { 'P', 5, 6, 7, 8, {}, {} } },
     };
     for (const Case& c : cases) {
         const LabelFileHeader header = headerOf(c.bytes);
@@ -374,19 +419,19 @@ TEST(ReadRecords, IndexOutsideTheCountsGivesAnEmptyRecord)
 {
     const QByteArray bytes = encodeLabelFile(mixedLabel());
     const LabelFileHeader header = headerOf(bytes);
-    for (qint64 i : {qint64(-1), qint64(header.imageCount), qint64(1) << 40})
-        EXPECT_EQ(readImageRecord(bytes, header, i), (ImageRecord{'\0', 0, 0, 0, 0, {}, {}})) << i;
-    for (qint64 j : {qint64(-1), qint64(header.textCount), qint64(1) << 40})
-        EXPECT_EQ(readTextRecord(bytes, header, j), TextRecord{}) << j;
+    for (qint64 i : { qint64(-1), qint64(header.imageCount), qint64(1) << 40 })
+        EXPECT_EQ(readImageRecord(bytes, header, i), (ImageRecord { '\0', 0, 0, 0, 0, {}, {} })) << i;
+    for (qint64 j : { qint64(-1), qint64(header.textCount), qint64(1) << 40 })
+        EXPECT_EQ(readTextRecord(bytes, header, j), TextRecord {}) << j;
 }
 
 TEST(ReadRecords, DamagedPropertyBlockGivesWrongFieldCount)
 {
     QByteArray propertyBlock = handBlock(kInsertedLine);
     propertyBlock[propertyBlock.size() - 2] ^= 0x10;
-    const QByteArray bytes = handLabel(720, 250, {}, {handTextRecord(1, 2, 3, 4, propertyBlock)});
+    const QByteArray bytes = handLabel(720, 250, {}, { handTextRecord(1, 2, 3, 4, propertyBlock) });
     const TextRecord record = readTextRecord(bytes, headerOf(bytes), 0);
-    EXPECT_EQ(record, (TextRecord{1, 2, 3, 4, {}}));
+    EXPECT_EQ(record, (TextRecord { 1, 2, 3, 4, {} }));
     const auto properties = parseTextProperties(record.properties);
     ASSERT_FALSE(properties.ok());
     EXPECT_EQ(properties.error(), LabelFileError::WrongFieldCount);
@@ -404,7 +449,7 @@ TEST(EntryInData, StopsALoopAtTheEndOfTheOffsetTableWhateverTheCountsClaim)
     EXPECT_EQ(listed, 3);
     EXPECT_FALSE(textEntryInData(bytes, header, 0));
     EXPECT_EQ(readImageRecord(bytes, header, 0x7FFFFFFE).kindLetter, '\0');
-    EXPECT_EQ(readTextRecord(bytes, header, 0x7FFFFFFE), TextRecord{});
+    EXPECT_EQ(readTextRecord(bytes, header, 0x7FFFFFFE), TextRecord {});
 
     // A whole file lists every record, images then texts.
     const QByteArray file = encodeLabelFile(mixedLabel());
@@ -441,8 +486,9 @@ TEST(LabelFileRoundTrip, NameWithSeparatorsReadsBackWithoutThem)
     LabelDescription label;
     label.width = 720;
     label.height = 250;
-    label.texts.push_back(textOf(10, 20, ElementFont{0, true, false, false, false, 16, "|Ar|ial|"}, "a|b"));
-    label.texts.push_back(textOf(-5, -6, ElementFont{-900, false, false, false, false, -2, "X"}, "c"));
+    label.texts.push_back(
+        textOf(10, 20, ElementFont { 0, true, false, false, false, 16, "|Ar|ial|" }, "a|b"));
+    label.texts.push_back(textOf(-5, -6, ElementFont { -900, false, false, false, false, -2, "X" }, "c"));
     const LabelDescription read = readBack(encodeLabelFile(label));
     ASSERT_EQ(read.texts.size(), 2u);
     EXPECT_EQ(read.texts[0].font.faceName, "Arial");
