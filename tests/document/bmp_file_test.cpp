@@ -48,7 +48,7 @@ const std::map<char, Colour> kThreeByTwoLegend { { 'R', 0x0000FF }, { 'G', 0x00F
 
 // The fields of a file with a 40-byte header, written out as given; sizes and offsets follow from the
 // parts unless a case moves them.
-struct FileSpec {
+struct FileFields {
     QByteArray magic = "BM";
     qint64 fileSizeExtra = 0;
     qint64 pixelOffsetExtra = 0; // moves the pixels and the field that points at them
@@ -70,7 +70,7 @@ void put(QByteArray& out, std::uint64_t v, int bytes)
         out.append(static_cast<char>((v >> (8 * i)) & 0xFF));
 }
 
-QByteArray build(const FileSpec& s)
+QByteArray build(const FileFields& s)
 {
     const qint64 pixelOffset = 54 + 4 * static_cast<qint64>(s.table.size()) + s.pixelOffsetExtra;
     const qint64 realSize = std::max<qint64>(pixelOffset, 54) + static_cast<qint64>(s.rows.size()) + s.trailingBytes;
@@ -159,7 +159,7 @@ TEST(BmpReader, ReadsTheHandWrittenFiles)
 
 TEST(BmpReader, ReadsEveryDepthAndRowOrder)
 {
-    struct Case { const char* rule; FileSpec spec; Art expected; };
+    struct Case { const char* rule; FileFields fields; Art expected; };
     const std::vector<Case> cases {
         { "24 bits, negative height: top row first", { .height = -2 }, { "R.", "XX" } },
         { "24 bits, positive height: bottom row first", {}, { "XX", "R." } },
@@ -188,9 +188,9 @@ TEST(BmpReader, ReadsEveryDepthAndRowOrder)
     };
     for (const Case& c : cases) {
         Bitmap b;
-        ASSERT_TRUE(loadBmpBytes(b, build(c.spec))) << c.rule;
+        ASSERT_TRUE(loadBmpBytes(b, build(c.fields))) << c.rule;
         EXPECT_EQ(artFromBitmap(b, kRgb), c.expected) << c.rule;
-        EXPECT_EQ(b.depth, c.spec.depth) << c.rule;
+        EXPECT_EQ(b.depth, c.fields.depth) << c.rule;
     }
 }
 
@@ -214,46 +214,46 @@ TEST(BmpReader, ReadsTheTwelveByteHeader)
 
 TEST(BmpReader, RefusesBrokenHeadersAndLeavesTheBitmapAlone)
 {
-    const FileSpec oneBit { .width = 2, .height = 1, .depth = 1, .table = { kBlack, kWhite }, .rows = { 0x40, 0, 0, 0 } };
-    const FileSpec eightBit { .width = 2, .height = 1, .depth = 8, .coloursUsed = 2, .table = { kBlack, kWhite },
+    const FileFields oneBit { .width = 2, .height = 1, .depth = 1, .table = { kBlack, kWhite }, .rows = { 0x40, 0, 0, 0 } };
+    const FileFields eightBit { .width = 2, .height = 1, .depth = 8, .coloursUsed = 2, .table = { kBlack, kWhite },
                               .rows = { 1, 0, 0, 0 } };
-    struct Case { const char* rule; FileSpec base; std::function<void(FileSpec&)> change; };
+    struct Case { const char* rule; FileFields base; std::function<void(FileFields&)> change; };
     constexpr std::int32_t kMinInt = std::numeric_limits<std::int32_t>::min();
     const std::vector<Case> cases {
-        { "no \"BM\"", {}, [](FileSpec& s) { s.magic = "BA"; } },
-        { "stored size one above the real size", {}, [](FileSpec& s) { s.fileSizeExtra = 1; } },
-        { "a 108-byte header", {}, [](FileSpec& s) { s.headerSize = 108; } },
-        { "a 124-byte header", {}, [](FileSpec& s) { s.headerSize = 124; } },
-        { "a 0-byte header", {}, [](FileSpec& s) { s.headerSize = 0; } },
-        { "run-length compression", eightBit, [](FileSpec& s) { s.compression = 1; } },
-        { "bit fields", {}, [](FileSpec& s) { s.compression = 3; } },
-        { "an embedded JPEG", {}, [](FileSpec& s) { s.compression = 4; } },
-        { "depth 2", {}, [](FileSpec& s) { s.depth = 2; } },
-        { "depth 0", {}, [](FileSpec& s) { s.depth = 0; } },
-        { "depth 64", {}, [](FileSpec& s) { s.depth = 64; } },
-        { "width 0", {}, [](FileSpec& s) { s.width = 0; } },
-        { "negative width", {}, [](FileSpec& s) { s.width = -2; } },
-        { "most negative width", {}, [](FileSpec& s) { s.width = kMinInt; } },
-        { "width above the largest side", {}, [](FileSpec& s) { s.width = kMaxBitmapSide + 1; } },
-        { "height 0", {}, [](FileSpec& s) { s.height = 0; } },
-        { "most negative height", {}, [](FileSpec& s) { s.height = kMinInt; } },
-        { "height above the largest side", {}, [](FileSpec& s) { s.height = -(kMaxBitmapSide + 1); } },
-        { "one row more than the data", {}, [](FileSpec& s) { s.height = 3; } },
+        { "no \"BM\"", {}, [](FileFields& s) { s.magic = "BA"; } },
+        { "stored size one above the real size", {}, [](FileFields& s) { s.fileSizeExtra = 1; } },
+        { "a 108-byte header", {}, [](FileFields& s) { s.headerSize = 108; } },
+        { "a 124-byte header", {}, [](FileFields& s) { s.headerSize = 124; } },
+        { "a 0-byte header", {}, [](FileFields& s) { s.headerSize = 0; } },
+        { "run-length compression", eightBit, [](FileFields& s) { s.compression = 1; } },
+        { "bit fields", {}, [](FileFields& s) { s.compression = 3; } },
+        { "an embedded JPEG", {}, [](FileFields& s) { s.compression = 4; } },
+        { "depth 2", {}, [](FileFields& s) { s.depth = 2; } },
+        { "depth 0", {}, [](FileFields& s) { s.depth = 0; } },
+        { "depth 64", {}, [](FileFields& s) { s.depth = 64; } },
+        { "width 0", {}, [](FileFields& s) { s.width = 0; } },
+        { "negative width", {}, [](FileFields& s) { s.width = -2; } },
+        { "most negative width", {}, [](FileFields& s) { s.width = kMinInt; } },
+        { "width above the largest side", {}, [](FileFields& s) { s.width = kMaxBitmapSide + 1; } },
+        { "height 0", {}, [](FileFields& s) { s.height = 0; } },
+        { "most negative height", {}, [](FileFields& s) { s.height = kMinInt; } },
+        { "height above the largest side", {}, [](FileFields& s) { s.height = -(kMaxBitmapSide + 1); } },
+        { "one row more than the data", {}, [](FileFields& s) { s.height = 3; } },
         { "16384 x 16384 at 32 bits claimed by a 70-byte file", {},
-          [](FileSpec& s) { s.width = s.height = kMaxBitmapSide; s.depth = 32; } },
-        { "rows one byte short", {}, [](FileSpec& s) { s.rows.pop_back(); } },
-        { "pixel offset beyond the file", {}, [](FileSpec& s) { s.pixelOffsetFieldExtra = 1000; } },
-        { "pixel offset inside the header", {}, [](FileSpec& s) { s.pixelOffsetFieldExtra = -14; } },
-        { "pixel offset inside the colour table", oneBit, [](FileSpec& s) { s.pixelOffsetFieldExtra = -4; } },
-        { "three colours used at 1 bit", oneBit, [](FileSpec& s) { s.coloursUsed = 3; } },
-        { "257 colours used at 8 bits", eightBit, [](FileSpec& s) { s.coloursUsed = 257; } },
-        { "2^30 colours used", eightBit, [](FileSpec& s) { s.coloursUsed = 0x40000000; } },
-        { "all 256 colours claimed, two in the file", eightBit, [](FileSpec& s) { s.coloursUsed = 0; } },
+          [](FileFields& s) { s.width = s.height = kMaxBitmapSide; s.depth = 32; } },
+        { "rows one byte short", {}, [](FileFields& s) { s.rows.pop_back(); } },
+        { "pixel offset beyond the file", {}, [](FileFields& s) { s.pixelOffsetFieldExtra = 1000; } },
+        { "pixel offset inside the header", {}, [](FileFields& s) { s.pixelOffsetFieldExtra = -14; } },
+        { "pixel offset inside the colour table", oneBit, [](FileFields& s) { s.pixelOffsetFieldExtra = -4; } },
+        { "three colours used at 1 bit", oneBit, [](FileFields& s) { s.coloursUsed = 3; } },
+        { "257 colours used at 8 bits", eightBit, [](FileFields& s) { s.coloursUsed = 257; } },
+        { "2^30 colours used", eightBit, [](FileFields& s) { s.coloursUsed = 0x40000000; } },
+        { "all 256 colours claimed, two in the file", eightBit, [](FileFields& s) { s.coloursUsed = 0; } },
     };
     for (const Case& c : cases) {
         Bitmap b = sentinel();
         ASSERT_TRUE(loadBmpBytes(b, build(c.base))) << "the unbroken file of: " << c.rule;
-        FileSpec broken = c.base;
+        FileFields broken = c.base;
         c.change(broken);
         b = sentinel();
         EXPECT_FALSE(loadBmpBytes(b, build(broken))) << c.rule;
