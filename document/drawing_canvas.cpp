@@ -8,10 +8,7 @@
 
 #include <algorithm>
 
-DrawingCanvas::DrawingCanvas(QWidget* parent) : QWidget(parent), font_(font())
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+DrawingCanvas::DrawingCanvas(QWidget* parent) : QWidget(parent), font_(font()) {}
 
 void DrawingCanvas::setCanvasFont(const QFont& font)
 {
@@ -94,8 +91,8 @@ QSize DrawingCanvas::textExtent(const QString& text) const
 
 void DrawingCanvas::paintEvent(QPaintEvent* event)
 {
+    // The image is never smaller than the canvas, so it covers what is to be painted.
     QPainter painter(this);
-    painter.fillRect(event->rect(), background_);
     painter.drawImage(event->rect().topLeft(), image_, event->rect());
 }
 

@@ -138,7 +138,6 @@ void LabelDocument::destroy(QWidget* control)
 {
     // The control may be the one whose event is being handled; it goes once that event is done.
     control->hide();
-    control->setParent(nullptr);
     control->deleteLater();
 }
 

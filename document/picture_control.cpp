@@ -2,25 +2,27 @@
 
 #include <QPainter>
 
-PictureControl::PictureControl(QWidget* parent) : QWidget(parent)
-{
-    setAttribute(Qt::WA_OpaquePaintEvent);
-}
+PictureControl::PictureControl(QWidget* parent) : QWidget(parent) {}
 
 void PictureControl::setPicture(const QByteArray& bmpBytes)
 {
     bytes_ = bmpBytes;
     image_ = bmpBytes.isEmpty() ? QImage() : QImage::fromData(bmpBytes, "BMP");
+    shown_ = QPixmap();
     update();
 }
 
 void PictureControl::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), background_);
-    if (!image_.isNull()) {
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
-        painter.drawImage(rect(), image_);
+    if (image_.isNull()) {
+        painter.fillRect(rect(), background_);
+    } else {
+        // The picture stretched to the control's size, made once per size: a drag repaints often.
+        if (shown_.size() != size()) {
+            shown_ = QPixmap::fromImage(image_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        }
+        painter.drawPixmap(0, 0, shown_);
     }
     if (framed_) {
         painter.setPen(Qt::black);

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 // A control that shows a picture given as BMP file bytes, stretched to its own size, each direction
@@ -25,6 +26,7 @@ protected:
 private:
     QByteArray bytes_;
     QImage image_;
+    QPixmap shown_;
     QColor background_ = Qt::white;
     bool framed_ = false;
 };
