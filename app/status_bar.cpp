@@ -16,6 +16,10 @@ constexpr std::array<int, 4> kFixedWidths = {250, 160, 160, 160};
 StatusBar::StatusBar(QWidget* parent) : QWidget(parent)
 {
     setAutoFillBackground(true);
+    // Small enough that the clock's longest text fits its 250 pixels.
+    QFont small = font();
+    small.setPixelSize(11);
+    setFont(small);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(2);
