@@ -10,7 +10,6 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vortelle"));
-    QApplication::setOrganizationName(QStringLiteral("vortelle"));
 
     SystemClock clock;
     QtDialogs dialogs;
