@@ -1,6 +1,7 @@
 #include "printing/label_printer.h"
 #include "printing/page_painter.h"
 #include "tests/printing/pdf_probe.h"
+#include "tests/printing/print_output.h"
 #include "tests/printing/test_pages.h"
 
 #include <QFontMetricsF>
@@ -12,10 +13,30 @@
 
 namespace {
 
-class PagePdf : public ::testing::Test {
+// Every page test runs twice: on the PDF file that export writes, and on the PDF that reaches the
+// printer's backend through the private print queue.
+enum class Output { PdfFile, PrintQueue };
+
+void PrintTo(Output output, std::ostream* os)
+{
+    *os << (output == Output::PdfFile ? "PdfFile" : "PrintQueue");
+}
+
+class PagePdf : public ::testing::TestWithParam<Output> {
 protected:
+    void SetUp() override
+    {
+        if (GetParam() == Output::PrintQueue && printQueueDir().isEmpty())
+            GTEST_SKIP() << "no private print queue (it needs root)";
+    }
+
     QString exported(const LabelPage& page, int orientation = 1)
     {
+        if (GetParam() == Output::PrintQueue) {
+            const KeptJob job = printAndKeep(page, kKeepQueue, orientation);
+            EXPECT_FALSE(job.pdfPath.isEmpty());
+            return job.pdfPath;
+        }
         const QString path = dir_.filePath(QStringLiteral("label-%1.pdf").arg(++count_));
         EXPECT_TRUE(exportLabelPdf(page, path, orientation));
         return path;
@@ -25,12 +46,15 @@ protected:
     int count_ = 0;
 };
 
+INSTANTIATE_TEST_SUITE_P(Through, PagePdf, ::testing::Values(Output::PdfFile, Output::PrintQueue),
+    [](const auto& info) { return std::string(info.param == Output::PdfFile ? "PdfFile" : "PrintQueue"); });
+
 bool isDark(const QImage& image, int x, int y)
 {
     return qGray(image.pixel(x, y)) < 128;
 }
 
-TEST_F(PagePdf, IsOnePageOfTheLabelsSizeAcrossOrDownAsTheOrientationSays)
+TEST_P(PagePdf, IsOnePageOfTheLabelsSizeAcrossOrDownAsTheOrientationSays)
 {
     const struct {
         const char* rule;
@@ -83,7 +107,7 @@ double lineHeightPerPoint(const ElementFont& font)
     return QFontMetricsF(probe).height() / 1000.0;
 }
 
-TEST_F(PagePdf, WritesEachTextAtItsPlaceAndAtItsPrinterSize)
+TEST_P(PagePdf, WritesEachTextAtItsPlaceAndAtItsPrinterSize)
 {
     const struct {
         const char* rule;
@@ -122,7 +146,7 @@ TEST_F(PagePdf, WritesEachTextAtItsPlaceAndAtItsPrinterSize)
     }
 }
 
-TEST_F(PagePdf, KeepsTheTextSizeOnATurnedPage)
+TEST_P(PagePdf, KeepsTheTextSizeOnATurnedPage)
 {
     LabelPage page = emptyLabel(720, 250);
     page.texts.push_back(textAt(130, 40, "Vortelle", 72));
@@ -137,7 +161,7 @@ TEST_F(PagePdf, KeepsTheTextSizeOnATurnedPage)
     EXPECT_NEAR(box.width(), expected, expected * 0.03);
 }
 
-TEST_F(PagePdf, LeavesOffOnlyElementsBeyondTheBottomRightCorner)
+TEST_P(PagePdf, LeavesOffOnlyElementsBeyondTheBottomRightCorner)
 {
     LabelPage page = emptyLabel(720, 250);
     // Told apart by their pixel sizes.
@@ -162,7 +186,7 @@ TEST_F(PagePdf, LeavesOffOnlyElementsBeyondTheBottomRightCorner)
     EXPECT_EQ(words[0].text, QStringLiteral("Kept"));
 }
 
-TEST_F(PagePdf, PutsTextsOverPicturesAndLaterPicturesOverEarlierOnes)
+TEST_P(PagePdf, PutsTextsOverPicturesAndLaterPicturesOverEarlierOnes)
 {
     LabelPage page = emptyLabel(720, 250);
     page.texts.push_back(textAt(20, 20, "HHH", 72));
@@ -182,7 +206,7 @@ TEST_F(PagePdf, PutsTextsOverPicturesAndLaterPicturesOverEarlierOnes)
     EXPECT_GT(dark, 500);
 }
 
-TEST_F(PagePdf, StretchesPicturesWithoutSmoothingAndStoresThemLosslessly)
+TEST_P(PagePdf, StretchesPicturesWithoutSmoothingAndStoresThemLosslessly)
 {
     LabelPage page = emptyLabel(720, 250);
     // A colour picture, as a snapshot of the screen is: two pixels, black and white.
@@ -211,10 +235,11 @@ TEST_F(PagePdf, StretchesPicturesWithoutSmoothingAndStoresThemLosslessly)
     EXPECT_FALSE(isDark(raster, 250, 100));
 }
 
-TEST_F(PagePdf, RefusesAFileItCannotWrite)
+TEST(PdfExport, RefusesAFileItCannotWriteAndALabelWithoutArea)
 {
-    EXPECT_FALSE(exportLabelPdf(emptyLabel(), dir_.filePath("no/such/folder/label.pdf"), 1));
-    EXPECT_FALSE(exportLabelPdf(emptyLabel(0, 250), dir_.filePath("empty.pdf"), 1));
+    QTemporaryDir dir;
+    EXPECT_FALSE(exportLabelPdf(emptyLabel(), dir.filePath("no/such/folder/label.pdf"), 1));
+    EXPECT_FALSE(exportLabelPdf(emptyLabel(0, 250), dir.filePath("empty.pdf"), 1));
 }
 
 } // namespace
