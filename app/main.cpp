@@ -1,3 +1,4 @@
+#include "app/command_wiring.h"
 #include "app/main_window.h"
 #include "platform/app_paths.h"
 #include "platform/clock.h"
@@ -15,6 +16,7 @@ int main(int argc, char** argv)
     QtDialogs dialogs;
     MainWindow window(MainWindowEnvironment{&dialogs, &clock, systemAppPaths(), screenDpi, screenWidth});
     dialogs.setOwner(&window);
+    connectEditorCommands(window);
     if (!window.startUp())
         return 1;
     QObject::connect(&window, &MainWindow::exited, &app, [](int code) { QCoreApplication::exit(code); });

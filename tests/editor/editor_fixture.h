@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/command_wiring.h"
 #include "app/main_window.h"
 #include "app/status_bar.h"
 #include "document/drawing_canvas.h"
@@ -61,6 +62,7 @@ protected:
     MainWindow& start()
     {
         window = std::make_unique<MainWindow>(environment());
+        connectEditorCommands(*window);
         EXPECT_TRUE(window->startUp());
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));

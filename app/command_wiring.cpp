@@ -1,0 +1,8 @@
+#include "app/command_wiring.h"
+
+void connectEditorCommands(MainWindow& window)
+{
+    connectElementCommands(window);
+    connectFileCommands(window);
+    connectPrintCommands(window);
+}
