@@ -41,6 +41,7 @@ struct LabelPage {
     std::vector<PrintedText> texts; // in the order of the text elements
     int printerDpi = kDefaultDotDensity;
     int screenDpi = 96;
-    // Barcodes and QR codes redrawn at whole printer dots per module (see PrintedPicture).
-    bool printCodesAtPrinterDots = false;
+    // Barcodes and QR codes redrawn at whole printer dots per module (see PrintedPicture): a screen
+    // picture stretched into its box does not scan reliably on a 203 dpi printer.
+    bool printCodesAtPrinterDots = true;
 };

@@ -1,6 +1,7 @@
 #include "printing/page_painter.h"
 
 #include "platform/gbk.h"
+#include "printing/code_redraw.h"
 
 #include <QFontMetricsF>
 #include <QPaintDevice>
@@ -16,6 +17,8 @@ constexpr qreal kUnitsPerInch = 254.0; // label units (0.1 mm) per inch
 void paintPicture(QPainter& painter, const PrintedPicture& picture, const LabelPage& page)
 {
     if (isSkippedOnPrint(picture.box.left(), picture.box.top(), page.labelPixels))
+        return;
+    if (page.printCodesAtPrinterDots && paintCodeAtPrinterDots(painter, picture, page.printerDpi))
         return;
     if (picture.picture.isNull() || picture.box.isEmpty())
         return;
