@@ -4,6 +4,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "platform/screen_metrics.h"
+#include "printing/chinese_fonts.h"
 
 #include <QApplication>
 
@@ -11,6 +12,9 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vortelle"));
+    // Labels name Windows faces such as 黑体 and 宋体; they are to find CJK faces here, before any
+    // font is made.
+    installChineseFontSubstitutions();
 
     SystemClock clock;
     QtDialogs dialogs;
