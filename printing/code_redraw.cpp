@@ -57,6 +57,28 @@ int changesAlong(const QImage& image, bool alongRow)
     return changes;
 }
 
+bool isDarkAt(const QImage& image, qreal x, qreal y)
+{
+    const int px = static_cast<int>(x);
+    const int py = static_cast<int>(y);
+    return image.valid(px, py) && qGray(image.pixel(px, py)) < 128;
+}
+
+// A finder pattern fills the 7 x 7 modules at (column, row) steps from a symbol corner: dark ring,
+// light ring, dark centre. Read along its middle row and column at the centres of the modules.
+bool hasFinderAt(const QImage& image, QPointF corner, qreal module, int stepX, int stepY)
+{
+    static constexpr bool kLine[7] = { true, false, true, true, true, false, true };
+    for (int i = 0; i < 7; ++i) {
+        const qreal along = (i + 0.5) * module;
+        const qreal middle = 3.5 * module;
+        if (isDarkAt(image, corner.x() + stepX * along, corner.y() + stepY * middle) != kLine[i]
+            || isDarkAt(image, corner.x() + stepX * middle, corner.y() + stepY * along) != kLine[i])
+            return false;
+    }
+    return true;
+}
+
 } // namespace
 
 QSize boxInPrinterDots(const QRect& box, int printerDpi)
@@ -159,4 +181,40 @@ int barcodeQuarterTurns(const QImage& shown)
     if (shown.isNull())
         return 0;
     return changesAlong(shown, false) > changesAlong(shown, true) ? 1 : 0;
+}
+
+int qrCodeQuarterTurns(const QImage& shown)
+{
+    if (shown.isNull() || shown.width() > kMaxBitmapSide || shown.height() > kMaxBitmapSide)
+        return 0;
+    const QRect dark = darkBounds(shown);
+    if (dark.width() < 21 || dark.height() < 21)
+        return 0;
+    const QRectF symbol(dark.left(), dark.top(), dark.width(), dark.height());
+    // Versions 1 to 40 are 21 to 177 modules a side; the picture may be stretched, so a module need
+    // not be a whole number of pixels.
+    for (int modules = 21; modules <= 177; modules += 4) {
+        const qreal moduleX = symbol.width() / modules;
+        const qreal moduleY = symbol.height() / modules;
+        const qreal module = std::min(moduleX, moduleY);
+        if (module < 1)
+            break;
+        const bool topLeft = hasFinderAt(shown, symbol.topLeft(), module, 1, 1);
+        const bool topRight = hasFinderAt(shown, symbol.topRight() - QPointF(0.01, 0), module, -1, 1);
+        const bool bottomLeft = hasFinderAt(shown, symbol.bottomLeft() - QPointF(0, 0.01), module, 1, -1);
+        const bool bottomRight
+            = hasFinderAt(shown, symbol.bottomRight() - QPointF(0.01, 0.01), module, -1, -1);
+        if (topLeft + topRight + bottomLeft + bottomRight != 3)
+            continue;
+        // Turned clockwise, the corner without a finder moves from bottom-right to bottom-left,
+        // then to top-left, then to top-right.
+        if (!bottomRight)
+            return 0;
+        if (!bottomLeft)
+            return 1;
+        if (!topLeft)
+            return 2;
+        return 3;
+    }
+    return 0;
 }

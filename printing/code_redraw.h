@@ -33,3 +33,7 @@ bool paintCodeAtPrinterDots(QPainter& painter, const PrintedPicture& picture, in
 // The clockwise quarter turns (0 or 1) of the barcode a picture shows: its bars stand upright
 // unturned and lie across turned. 0 when the picture shows no bars.
 int barcodeQuarterTurns(const QImage& shown);
+
+// The clockwise quarter turns (0 to 3) of the QR code a picture shows, told by the corner that
+// lacks a finder pattern (bottom-right unturned). 0 when no QR code is recognised.
+int qrCodeQuarterTurns(const QImage& shown);

@@ -151,10 +151,14 @@ TEST(ScanOnPaper, TurnedCodesStayTurnedAndReadable)
     bars.content = content;
     bars.quarterTurns = barcodeQuarterTurns(bars.picture);
     EXPECT_EQ(bars.quarterTurns, 1);
-    PrintedPicture square = pictureAt(QRect(500, 60, 100, 100), QImage());
+    const QImage turnedQr
+        = QImage::fromData(makeQrPicture(kQrContent), "BMP").transformed(QTransform().rotate(90));
+    PrintedPicture square = pictureAt(
+        QRect(500, 60, 100, 100), turnedQr.scaled(100, 100, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     square.symbol = CodeSymbol::QrCode;
     square.content = kQrContent;
-    square.quarterTurns = 1;
+    square.quarterTurns = qrCodeQuarterTurns(square.picture);
+    EXPECT_EQ(square.quarterTurns, 1);
     page.pictures = { bars, square };
 
     const Reads reads = readAtEveryPlacement(page);
@@ -210,6 +214,23 @@ TEST(CodesAtPrinterDots, FindTheTurnOfAShownBarcode)
     EXPECT_EQ(barcodeQuarterTurns(across.scaled(100, 300)), 0);
     EXPECT_EQ(barcodeQuarterTurns(down.scaled(300, 100)), 1);
     EXPECT_EQ(barcodeQuarterTurns(QImage()), 0);
+}
+
+TEST(CodesAtPrinterDots, FindTheTurnOfAShownQrCode)
+{
+    const QImage picture = QImage::fromData(makeQrPicture(kQrContent), "BMP");
+    const QImage longer = QImage::fromData(makeQrPicture(QByteArray(60, 'x')), "BMP");
+    for (int turns = 0; turns < 4; ++turns) {
+        const QTransform turn = QTransform().rotate(90 * turns);
+        // As made, and as the screen shows it: squeezed smoothly into its 100 x 100 box.
+        EXPECT_EQ(qrCodeQuarterTurns(picture.transformed(turn)), turns);
+        EXPECT_EQ(qrCodeQuarterTurns(picture.transformed(turn).scaled(
+                      100, 100, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)),
+            turns);
+        EXPECT_EQ(qrCodeQuarterTurns(longer.transformed(turn)), turns);
+    }
+    EXPECT_EQ(qrCodeQuarterTurns(QImage()), 0);
+    EXPECT_EQ(qrCodeQuarterTurns(solidImage(50, 50, Qt::black)), 0);
 }
 
 } // namespace
