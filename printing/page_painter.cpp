@@ -9,6 +9,7 @@
 #include <QTransform>
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -42,7 +43,7 @@ void paintText(QPainter& painter, const PrintedText& text, const LabelPage& page
     const qreal devicePerUnit = std::hypot(toDevice.m11(), toDevice.m12());
     if (!(devicePerUnit > 0))
         return;
-    const qreal turn = std::atan2(toDevice.m12(), toDevice.m11()) * 180.0 / M_PI;
+    const qreal turn = std::atan2(toDevice.m12(), toDevice.m11()) * 180.0 / std::numbers::pi;
 
     const QFont font = printFont(text.font, size);
     // Measured on the device itself, at its own resolution, then taken back into label units.
