@@ -19,8 +19,9 @@ void PictureControl::paintEvent(QPaintEvent*)
         painter.fillRect(rect(), background_);
     } else {
         // The picture stretched to the control's size, made once per size: a drag repaints often.
+        // Each pixel is copied, never blended: a barcode or QR code must stay black and white.
         if (shown_.size() != size()) {
-            shown_ = QPixmap::fromImage(image_.scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+            shown_ = QPixmap::fromImage(image_.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
         }
         painter.drawPixmap(0, 0, shown_);
     }
