@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs every fuzz target on a scratch copy of its seed corpus for a bounded time.
 set -euo pipefail
-bindir=$1
+bindir=$(cd "$1" && pwd)
 seconds=$2
 root=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
