@@ -5,6 +5,11 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPrinterInfo>
 
 namespace {
 
@@ -99,4 +104,27 @@ std::optional<QFont> QtDialogs::chooseFont(const QFont& initial)
     if (!ok)
         return std::nullopt;
     return font;
+}
+
+std::optional<PrinterChoice> QtDialogs::choosePrinter()
+{
+    // Opened on the current default printer, whatever printer the label settings name; a system
+    // without a default offers its first printer, one without printers has nothing to choose.
+    QPrinterInfo start = QPrinterInfo::defaultPrinter();
+    if (start.isNull()) {
+        const QStringList names = QPrinterInfo::availablePrinterNames();
+        if (names.isEmpty())
+            return std::nullopt;
+        start = QPrinterInfo::printerInfo(names.first());
+    }
+    QPrinter printer(start);
+    printer.setPageOrientation(QPageLayout::Portrait);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+    printer.setCopyCount(1);
+    QPrintDialog dialog(&printer, owner_);
+    // Printer, paper and orientation only: no page range, no selection, no printing to a file.
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);
+    if (dialog.exec() != QDialog::Accepted || printer.printerName().isEmpty())
+        return std::nullopt;
+    return PrinterChoice{printer.printerName(), printer.pageLayout().orientation() == QPageLayout::Landscape};
 }

@@ -7,6 +7,12 @@
 
 class QWidget;
 
+// The printer chosen in the print setup dialog, with the orientation chosen there.
+struct PrinterChoice {
+    QString printerName;
+    bool landscape = false;
+};
+
 // Every modal interaction of the editor goes through here, so that tests can script the answers.
 // Texts are given as the program says them; line breaks are written "\r\n".
 class Dialogs {
@@ -33,6 +39,10 @@ public:
                                             const QString& defaultExtension) = 0;
     // Screen fonts with the effects choices; nothing on Cancel.
     virtual std::optional<QFont> chooseFont(const QFont& initial) = 0;
+    // The system's print setup dialog (printer, paper, orientation), opened on the current default
+    // printer; nothing on Cancel or when it cannot be shown, which is also what a set of dialogs
+    // without one gives.
+    virtual std::optional<PrinterChoice> choosePrinter() { return std::nullopt; }
 };
 
 // The real boxes, owned by the given window.
@@ -52,6 +62,7 @@ public:
     std::optional<QString> saveFile(const QString& title, const QString& filter, const QString& folder,
                                     const QString& fileName, const QString& defaultExtension) override;
     std::optional<QFont> chooseFont(const QFont& initial) override;
+    std::optional<PrinterChoice> choosePrinter() override;
 
 private:
     QWidget* owner_;
