@@ -12,7 +12,7 @@
 class ScriptedDialogs final : public Dialogs {
 public:
     struct Shown {
-        QString kind; // "ask", "error", "information", "message", "input", "open", "save", "font"
+        QString kind; // "ask", "error", "information", "message", "input", "open", "save", "font", "printer"
         QString title;
         QString text;
         QString initial; // what an input box was prefilled with
@@ -54,6 +54,13 @@ public:
     {
         shown.append({QStringLiteral("save"), title, QString(), QString()});
         return savePaths.isEmpty() ? std::nullopt : savePaths.takeFirst();
+    }
+    // Answers of the print setup dialog, in order; nullopt is Cancel.
+    QList<std::optional<PrinterChoice>> printerChoices;
+    std::optional<PrinterChoice> choosePrinter() override
+    {
+        shown.append({QStringLiteral("printer"), QString(), QString(), QString()});
+        return printerChoices.isEmpty() ? std::nullopt : printerChoices.takeFirst();
     }
     std::optional<QFont> chooseFont(const QFont& initial) override
     {
