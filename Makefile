@@ -34,8 +34,10 @@ test-asan: deps
 	  ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	  ctest --output-on-failure -j$(JOBS)
 
+# Every benchmark program of bench/, one after the other.
 bench: build
-	$(BUILD_DIR)/bench/vortelle_bench $(BENCH_ARGS)
+	@set -e; for b in $(BUILD_DIR)/bench/vortelle_*bench; do \
+	  echo "== $$(basename $$b)"; QT_QPA_PLATFORM=offscreen $$b $(BENCH_ARGS); done
 
 $(FUZZ_DIR)/build.ninja:
 	cmake -S . -B $(FUZZ_DIR) -G $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
