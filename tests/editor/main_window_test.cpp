@@ -161,7 +161,8 @@ TEST_F(EditorTest, MenuItemsAndToolbarButtonsRunTheirCommands)
 TEST_F(EditorTest, CommandsOfLaterWorkAreConnectedToNothing)
 {
     start();
-    for (const char* item : {"打开", "保存", "另存为", "打印", "打印预览", "打印设置", "打印点数"})
+    // The print commands are connected now; tests/printcmds proves them.
+    for (const char* item : {"打开", "保存", "另存为"})
         window->menuAction(QStringLiteral("文件"), QString::fromUtf8(item))->trigger();
     for (const char* item : {"新建标签", "调整尺寸", "插入文本", "插入图片", "插入条形码", "插入二维码"})
         window->menuAction(QStringLiteral("标签"), QString::fromUtf8(item))->trigger();

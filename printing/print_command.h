@@ -1,0 +1,23 @@
+#pragma once
+
+#include "printing/label_page.h"
+#include "printing/print_settings.h"
+
+class Dialogs;
+class IniSettings;
+class LabelDocument;
+
+// N, R and D of label.ini: the printer name defaults to the system's current default printer,
+// the density to "203" and the orientation to "1" (landscape).
+PrintSettings readPrintSettings(const IniSettings& settings);
+
+// The page of the label on the editor: the surface's size; every image element in the order of
+// imageElements as its control shows it, then every text element in the order of textElements with
+// its font and content, each at its place relative to the surface's top-left corner. `screenDpi`
+// is the screen's logical dots per inch in device-independent pixels, so the printed size of a
+// text does not change with the display's scaling.
+LabelPage labelPageOf(const LabelDocument& document, int screenDpi, int printerDpi);
+
+// 打印: the label once, as one page of its own size, on the printer of label.ini, straight to it
+// (the system's default printer is never changed). A failure shows its box, titled "打印失败".
+void printLabel(const LabelDocument& document, const IniSettings& settings, Dialogs& dialogs, int screenDpi);
