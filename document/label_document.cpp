@@ -152,6 +152,7 @@ void LabelDocument::removeElement(int tag)
         elementByTag_.remove(tag);
         destroy(control);
     }
+    ownScratchFiles_.remove(tag);
     const auto record = recordByTag_.constFind(tag);
     if (record != recordByTag_.cend()) {
         const qsizetype at = *record;
@@ -177,6 +178,9 @@ void LabelDocument::resetDocument()
         if (record.tag > 100000)
             QFile::remove(scratchFileOf(record.content));
     }
+    for (const QString& path : std::as_const(ownScratchFiles_))
+        QFile::remove(path);
+    ownScratchFiles_.clear();
     contents_.clear();
     recordByTag_.clear();
     firstBlankRecord_ = -1;
@@ -218,6 +222,7 @@ bool LabelDocument::setContent(int tag, const QByteArray& content)
     if (tag == 0 || record == recordByTag_.cend())
         return false;
     contents_[*record].content = content;
+    ownScratchFiles_.remove(tag);
     return true;
 }
 
@@ -233,6 +238,23 @@ bool LabelDocument::hasContent(const QByteArray& content) const
 QString LabelDocument::scratchFileOf(const QByteArray& content) const
 {
     return scratchFilePath(scratchFolder_, content);
+}
+
+QString LabelDocument::elementScratchFile(int tag) const
+{
+    const auto own = ownScratchFiles_.constFind(tag);
+    if (own != ownScratchFiles_.cend())
+        return *own;
+    const auto record = recordByTag_.constFind(tag);
+    if (tag == 0 || record == recordByTag_.cend())
+        return QString();
+    return scratchFileOf(contents_[*record].content);
+}
+
+void LabelDocument::setOwnScratchFile(int tag, const QString& path)
+{
+    if (elementByTag_.contains(tag))
+        ownScratchFiles_.insert(tag, path);
 }
 
 void LabelDocument::placeHandle(QWidget* element)

@@ -92,6 +92,12 @@ public:
 
     // The file inside the scratch folder that holds the picture of an image element with this content.
     QString scratchFileOf(const QByteArray& content) const;
+    // The scratch file of the live image element with this tag: its own one when it has one,
+    // otherwise scratchFileOf(its content); empty without a record. Open gives an element whose
+    // content an earlier element of the same file holds a file of its own, so that each keeps its
+    // own picture. A new content (setContent) or a removal ends it; reset deletes it.
+    QString elementScratchFile(int tag) const;
+    void setOwnScratchFile(int tag, const QString& path);
 
     void placeHandle(QWidget* element);
     void parkHandle();
@@ -117,6 +123,7 @@ private:
     // Lookups by tag without a scan: the live element and the index of its record.
     QHash<int, QWidget*> elementByTag_;
     QHash<int, qsizetype> recordByTag_;
+    QHash<int, QString> ownScratchFiles_;
     qsizetype firstBlankRecord_ = -1;
     int highestIssued_[4] = {0, 0, 0, 0};
     int selectedTag_ = 0;

@@ -27,6 +27,16 @@ public:
     QList<std::optional<QFont>> fonts;
     // The fonts the font dialog was prefilled with.
     QList<QFont> offeredFonts;
+    // How each open and save dialog was set up.
+    struct FileDialog {
+        QString kind; // "open" or "save"
+        QString title;
+        QString filter;
+        QString folder;
+        QString fileName; // empty for an open dialog
+        QString extension;
+    };
+    QList<FileDialog> fileDialogs;
 
     bool ask(const QString& title, const QString& text) override
     {
@@ -44,15 +54,18 @@ public:
         shown.append({QStringLiteral("input"), title, prompt, initial});
         return inputs.isEmpty() ? std::nullopt : inputs.takeFirst();
     }
-    std::optional<QString> openFile(const QString& title, const QString&, const QString&, const QString&) override
+    std::optional<QString> openFile(const QString& title, const QString& filter, const QString& folder,
+                                    const QString& extension) override
     {
         shown.append({QStringLiteral("open"), title, QString(), QString()});
+        fileDialogs.append({QStringLiteral("open"), title, filter, folder, QString(), extension});
         return openPaths.isEmpty() ? std::nullopt : openPaths.takeFirst();
     }
-    std::optional<QString> saveFile(const QString& title, const QString&, const QString&, const QString&,
-                                    const QString&) override
+    std::optional<QString> saveFile(const QString& title, const QString& filter, const QString& folder,
+                                    const QString& fileName, const QString& extension) override
     {
         shown.append({QStringLiteral("save"), title, QString(), QString()});
+        fileDialogs.append({QStringLiteral("save"), title, filter, folder, fileName, extension});
         return savePaths.isEmpty() ? std::nullopt : savePaths.takeFirst();
     }
     // Answers of the print setup dialog, in order; nullopt is Cancel.
