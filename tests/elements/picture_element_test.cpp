@@ -254,3 +254,19 @@ TEST_F(ElementsTest, ElementsOfOneFileSharingAContentEachTurnAndReplaceTheirOwnP
     popup(200002, "旋转90度");
     EXPECT_EQ(picture(second->picture()).size(), QSize(4, 4));
 }
+
+TEST_F(ElementsTest, TheToolbarButtonsInsertEveryKind)
+{
+    start();
+    const struct {
+        int button;
+        int tag;
+        QSize size;
+    } cases[] = {{7, 100001, {208, 32}}, {8, 200001, {100, 100}}, {9, 300002, {300, 100}}, {10, 400003, {100, 100}}};
+    for (const auto& c : cases) {
+        window->toolbarAction(c.button)->trigger();
+        EXPECT_EQ(doc().selectedTag(), c.tag) << c.button;
+        ASSERT_NE(doc().findElement(c.tag), nullptr) << c.button;
+        EXPECT_EQ(doc().findElement(c.tag)->size(), c.size) << c.button;
+    }
+}
