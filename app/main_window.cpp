@@ -115,6 +115,11 @@ MainWindow::MainWindow(MainWindowEnvironment environment, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
+QPoint MainWindow::labelOrigin()
+{
+    return QPoint(kRulerThickness, kToolBarHeight + kRulerThickness);
+}
+
 void MainWindow::buildControls()
 {
     client_ = new QWidget(this);

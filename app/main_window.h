@@ -55,6 +55,10 @@ public:
     Dialogs& dialogs() { return *environment_.dialogs; }
     const Clock& clock() const { return *environment_.clock; }
     int screenDpiValue() const { return screenDpi_; }
+    // labelOrigin: where the label surface stands in the client area once laid out, right of the
+    // left ruler and below the toolbar and the top ruler. Label files and the command line place
+    // elements relative to it.
+    static QPoint labelOrigin();
     bool isLaidOut() const { return laidOut_; }
 
     // The dispatch table: menu items and toolbar buttons run the command connected here.

@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev zlib1g-dev libqrencode-dev
   libgtest-dev libgmock-dev libbenchmark-dev libzint-dev
   clang libclang-rt-14-dev
-  zbar-tools zint python3-zxing-cpp python3-pil
+  zbar-tools zint python3-zxing-cpp python3-pil glabels
   fonts-wqy-zenhei fonts-noto-cjk
   xvfb xauth poppler-utils
   cups cups-client cups-bsd printer-driver-cups-pdf
