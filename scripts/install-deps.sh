@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev libzint-dev
   clang libclang-rt-14-dev
   zbar-tools zint python3-zxing-cpp python3-pil glabels
+  desktop-file-utils shared-mime-info libglib2.0-bin
   fonts-wqy-zenhei fonts-noto-cjk
   xvfb xauth poppler-utils
   cups cups-client cups-bsd printer-driver-cups-pdf

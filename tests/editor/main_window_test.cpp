@@ -158,20 +158,6 @@ TEST_F(EditorTest, MenuItemsAndToolbarButtonsRunTheirCommands)
     EXPECT_TRUE(dialogs.shown.isEmpty());
 }
 
-TEST_F(EditorTest, CommandsOfLaterWorkAreConnectedToNothing)
-{
-    start();
-    // The print commands are connected now; tests/printcmds proves them.
-    for (const char* item : {"打开", "保存", "另存为"})
-        window->menuAction(QStringLiteral("文件"), QString::fromUtf8(item))->trigger();
-    // The insert commands are connected now; tests/elements proves them.
-    for (const char* item : {"新建标签", "调整尺寸"})
-        window->menuAction(QStringLiteral("标签"), QString::fromUtf8(item))->trigger();
-    EXPECT_TRUE(dialogs.shown.isEmpty());
-    EXPECT_TRUE(doc().contents().isEmpty());
-    EXPECT_TRUE(window->isVisible());
-}
-
 TEST_F(EditorTest, AboutShowsItsBox)
 {
     start();
