@@ -43,11 +43,16 @@ LabelPage labelPageOf(const LabelDocument& document, int screenDpi, int printerD
     return page;
 }
 
-void printLabel(const LabelDocument& document, const IniSettings& settings, Dialogs& dialogs, int screenDpi)
+bool printLabel(const LabelDocument& document, const IniSettings& settings, Dialogs& dialogs, int screenDpi,
+                const QString& printerName)
 {
-    const PrintSettings print = readPrintSettings(settings);
+    PrintSettings print = readPrintSettings(settings);
+    if (!printerName.isEmpty())
+        print.printerName = printerName;
     const PrintResult result = printLabelPage(labelPageOf(document, screenDpi, print.dotDensity),
                                               print.printerName, print.orientation);
-    if (result != PrintResult::Printed)
-        dialogs.error(printFailureTitle(), printFailureText(result));
+    if (result == PrintResult::Printed)
+        return true;
+    dialogs.error(printFailureTitle(), printFailureText(result));
+    return false;
 }

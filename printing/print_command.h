@@ -3,6 +3,8 @@
 #include "printing/label_page.h"
 #include "printing/print_settings.h"
 
+#include <QString>
+
 class Dialogs;
 class IniSettings;
 class LabelDocument;
@@ -18,6 +20,8 @@ PrintSettings readPrintSettings(const IniSettings& settings);
 // text does not change with the display's scaling.
 LabelPage labelPageOf(const LabelDocument& document, int screenDpi, int printerDpi);
 
-// 打印: the label once, as one page of its own size, on the printer of label.ini, straight to it
-// (the system's default printer is never changed). A failure shows its box, titled "打印失败".
-void printLabel(const LabelDocument& document, const IniSettings& settings, Dialogs& dialogs, int screenDpi);
+// 打印: the label once, as one page of its own size, on the printer of label.ini (or the one named
+// here), straight to it: the system's default printer is never changed. A failure shows its box,
+// titled "打印失败"; false then.
+bool printLabel(const LabelDocument& document, const IniSettings& settings, Dialogs& dialogs, int screenDpi,
+                const QString& printerName = QString());

@@ -1,5 +1,6 @@
 #include "printing/print_settings.h"
 
+#include "document/bitmap.h"
 #include "document/element_kind.h"
 #include "document/gbk_text.h"
 #include "platform/gbk.h"
@@ -57,4 +58,14 @@ PrintedPicture printedPicture(const QRect& box, const QImage& shown, CodeSymbol 
     else if (symbol == CodeSymbol::QrCode)
         picture.quarterTurns = qrCodeQuarterTurns(shown);
     return picture;
+}
+
+QImage pictureAsShown(const QByteArray& bmp, QSize box)
+{
+    if (box.width() <= 0 || box.height() <= 0 || box.width() > kMaxBitmapSide || box.height() > kMaxBitmapSide)
+        return QImage();
+    const QImage picture = QImage::fromData(bmp, "BMP");
+    if (picture.isNull() || picture.size() == box)
+        return picture;
+    return picture.scaled(box, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }

@@ -35,6 +35,11 @@ QByteArray storedDotDensity(const QByteArray& typed);
 CodeSymbol codeSymbolOfTag(int tag);
 CodeSymbol codeSymbolOfKindLetter(char kindLetter);
 
+// A picture given as BMP bytes as a picture control of the box's size shows it: stretched to the
+// box each way on its own, every pixel copied, never blended. Null when the bytes are no picture or
+// the box is empty or larger than a picture may be, as a snapshot of such a control would be.
+QImage pictureAsShown(const QByteArray& bmp, QSize box);
+
 // One image element as printed: its box in label coordinates, the picture it shows, and for a
 // code its content and the quarter turns read from that picture.
 PrintedPicture printedPicture(const QRect& box, const QImage& shown, CodeSymbol symbol, const QByteArray& content);
