@@ -3,10 +3,13 @@
 #include "app/command_wiring.h"
 #include "app/main_window.h"
 #include "files/file_commands.h"
+#include "files/label_reading.h"
 #include "platform/app_paths.h"
 #include "platform/clock.h"
 #include "platform/dialogs.h"
+#include "platform/ini_settings.h"
 #include "platform/screen_metrics.h"
+#include "printing/label_file_page.h"
 #include "printing/label_printer.h"
 #include "printing/label_snapshot.h"
 #include "printing/print_command.h"
@@ -51,6 +54,48 @@ private:
     std::FILE* out_;
 };
 
+// The screen the editor measures text sizes with; the editor warns when it has none, and so does
+// this.
+int screenDpiOrWarning(Dialogs& dialogs)
+{
+    const int dpi = screenDpi();
+    if (dpi == 0)
+        dialogs.information(QStringLiteral("警告提示"),
+                            QStringLiteral("警告：无法取得屏幕DPI大小，这将导致打印字体和可视编辑不一致，请谨慎打印！"));
+    return dpi;
+}
+
+void cannotWrite(const QString& path, std::FILE* errors)
+{
+    std::fputs(qPrintable(QStringLiteral("vortelle: cannot write ") + path + QLatin1Char('\n')), errors);
+}
+
+// Print and PDF need no window: the label file is read as Open reads it, and its page is the one
+// the print command makes of the opened label.
+bool printOrExportPdf(const HeadlessJob& job, Dialogs& dialogs, std::FILE* errors)
+{
+    OpenedLabel label;
+    if (const std::optional<OpenRefusal> refusal = readLabelForOpen(job.labelFile, label)) {
+        dialogs.error(refusal->title, refusal->text);
+        return false;
+    }
+    const AppPaths paths = systemAppPaths();
+    const IniSettings settings(paths.settingsFile, paths.settingsFolderIsOurs);
+    PrintSettings print
+        = job.kind == HeadlessJob::Kind::Print ? readPrintSettings(settings) : readPageSettings(settings);
+    const int dpi = screenDpiOrWarning(dialogs);
+    const LabelPage page = labelPageOfFile(label, MainWindow::labelOrigin(), dpi, print.dotDensity);
+    if (job.kind == HeadlessJob::Kind::Print) {
+        if (!job.printerName.isEmpty())
+            print.printerName = job.printerName;
+        return printPage(page, print, dialogs);
+    }
+    if (exportLabelPdf(page, job.outputPath, print.orientation))
+        return true;
+    cannotWrite(job.outputPath, errors);
+    return false;
+}
+
 // The window lays its label out at its first activation, which the platform sends through the
 // event loop.
 bool waitUntilLaidOut(const MainWindow& window)
@@ -62,47 +107,36 @@ bool waitUntilLaidOut(const MainWindow& window)
     return window.isLaidOut();
 }
 
-bool runOn(MainWindow& window, const HeadlessJob& job, std::FILE* errors)
+// The picture is the label surface as the editor shows it, so the label is opened in the editor's
+// own window, which never reaches a screen.
+bool exportPng(const HeadlessJob& job, Dialogs& dialogs, std::FILE* errors)
 {
-    FileCommands* files = window.findChild<FileCommands*>();
-    if (!files || !files->openLabelFile(job.labelFile))
+    SystemClock clock;
+    MainWindow window(MainWindowEnvironment{&dialogs, &clock, systemAppPaths(), screenDpi, screenWidth});
+    connectEditorCommands(window);
+    if (!window.startUp())
         return false;
-    LabelDocument& document = window.document();
-    switch (job.kind) {
-    case HeadlessJob::Kind::Print:
-        return printLabel(document, window.settings(), window.dialogs(), window.screenDpiValue(), job.printerName);
-    case HeadlessJob::Kind::ExportPdf: {
-        const PrintSettings print = readPrintSettings(window.settings());
-        if (exportLabelPdf(labelPageOf(document, window.screenDpiValue(), print.dotDensity), job.outputPath,
-                           print.orientation))
-            return true;
-        break;
-    }
-    case HeadlessJob::Kind::ExportPng: {
-        const QImage surface = labelSurfaceSnapshot(document);
+    window.show();
+    bool done = false;
+    FileCommands* files = window.findChild<FileCommands*>();
+    if (waitUntilLaidOut(window) && files && files->openLabelFile(job.labelFile)) {
+        const QImage surface = labelSurfaceSnapshot(window.document());
         QImageWriter writer(job.outputPath, "png");
-        if (!surface.isNull() && writer.write(surface))
-            return true;
-        break;
+        done = !surface.isNull() && writer.write(surface);
+        if (!done)
+            cannotWrite(job.outputPath, errors);
     }
-    }
-    std::fputs(qPrintable(QStringLiteral("vortelle: cannot write ") + job.outputPath + QLatin1Char('\n')), errors);
-    return false;
+    // Ended as the editor ends: the label reset and the run's scratch folder deleted.
+    window.exitProgram();
+    return done;
 }
 
 } // namespace
 
 int runHeadlessJob(const HeadlessJob& job, std::FILE* errors)
 {
-    SystemClock clock;
     WrittenDialogs dialogs(errors);
-    MainWindow window(MainWindowEnvironment{&dialogs, &clock, systemAppPaths(), screenDpi, screenWidth});
-    connectEditorCommands(window);
-    if (!window.startUp())
-        return 1;
-    window.show();
-    const bool done = waitUntilLaidOut(window) && runOn(window, job, errors);
-    // Exit as the editor exits: the label reset and the run's scratch folder deleted.
-    window.exitProgram();
+    const bool done = job.kind == HeadlessJob::Kind::ExportPng ? exportPng(job, dialogs, errors)
+                                                               : printOrExportPdf(job, dialogs, errors);
     return done ? 0 : 1;
 }

@@ -4,9 +4,10 @@
 
 #include <cstdio>
 
-// `vortelle print` and `vortelle export`: a label file read by Open and printed or written by the
-// commands of the menus, with the editor's window built but never on a screen (the offscreen
-// platform). Messages go to `errors` as the boxes of the editor would say them.
+// `vortelle print` and `vortelle export`: a label file read as Open reads it, printed or written
+// as the print command draws it. Print and PDF need no window; the PNG picture is the label surface
+// of the editor's own window, built on the offscreen platform and never on a screen. Messages go
+// to `errors` as "title: text", in the words of the editor's boxes.
 struct HeadlessJob {
     enum class Kind { Print, ExportPdf, ExportPng };
     Kind kind = Kind::Print;

@@ -171,9 +171,8 @@ void FileCommands::open()
     openLabelFile(*path);
 }
 
-bool FileCommands::openLabelFile(const QString& path)
+std::optional<OpenRefusal> readLabelForOpen(const QString& path, OpenedLabel& label)
 {
-    OpenedLabel label;
     std::optional<LabelReadError> error = LabelReadError::BadMagic;
     {
         QByteArray bytes;
@@ -182,18 +181,24 @@ bool FileCommands::openLabelFile(const QString& path)
     }
     if (!error && !textsFit(label))
         error = LabelReadError::BadRecord;
-    if (error) {
-        switch (*error) {
-        case LabelReadError::BadMagic:
-            env_.dialogs->error(QStringLiteral("无法打开"), QStringLiteral("无法打开，错误的标签格式，请重新选择！"));
-            break;
-        case LabelReadError::BadLabelSize:
-            env_.dialogs->error(kOpenFailed, QStringLiteral("打开失败，错误的标签宽度或高度！"));
-            break;
-        case LabelReadError::BadRecord:
-            env_.dialogs->error(kOpenFailed, kCannotLoad);
-            break;
-        }
+    if (!error)
+        return std::nullopt;
+    switch (*error) {
+    case LabelReadError::BadMagic:
+        return OpenRefusal{QStringLiteral("无法打开"), QStringLiteral("无法打开，错误的标签格式，请重新选择！")};
+    case LabelReadError::BadLabelSize:
+        return OpenRefusal{kOpenFailed, QStringLiteral("打开失败，错误的标签宽度或高度！")};
+    case LabelReadError::BadRecord:
+        break;
+    }
+    return OpenRefusal{kOpenFailed, kCannotLoad};
+}
+
+bool FileCommands::openLabelFile(const QString& path)
+{
+    OpenedLabel label;
+    if (const std::optional<OpenRefusal> refusal = readLabelForOpen(path, label)) {
+        env_.dialogs->error(refusal->title, refusal->text);
         return false;
     }
     return replaceLabel(label, path);

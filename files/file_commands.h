@@ -43,6 +43,17 @@ void applyTypedLabelSize(const FileCommandsEnvironment& environment, const QStri
 // that fails at any point leaves the old file as it was. False when the file could not be written.
 bool writeWholeFile(const QString& path, const QByteArray& bytes);
 
+// The box Open shows for a file it refuses.
+struct OpenRefusal {
+    QString title;
+    QString text;
+};
+
+// Open's reading of a chosen file, before anything of the label on screen is touched: the file read
+// whole and checked, every text measured as its element will be (so the QApplication must exist).
+// The label, or the box Open shows for the file.
+std::optional<OpenRefusal> readLabelForOpen(const QString& path, OpenedLabel& label);
+
 // Save, Save As, Open, New label and Resize label on the window's document.
 class FileCommands : public QObject {
     Q_OBJECT

@@ -13,8 +13,15 @@
 
 PrintSettings readPrintSettings(const IniSettings& settings)
 {
-    return printSettingsOf(settings.read(kPrintSection, kPrinterNameKey, toGbk(QPrinterInfo::defaultPrinterName())),
-                           settings.read(kPrintSection, kDotDensityKey, kDefaultDotDensityText),
+    PrintSettings print = readPageSettings(settings);
+    print.printerName
+        = fromGbk(settings.read(kPrintSection, kPrinterNameKey, toGbk(QPrinterInfo::defaultPrinterName())));
+    return print;
+}
+
+PrintSettings readPageSettings(const IniSettings& settings)
+{
+    return printSettingsOf(QByteArray(), settings.read(kPrintSection, kDotDensityKey, kDefaultDotDensityText),
                            settings.read(kPrintSection, kOrientationKey, kDefaultOrientationText));
 }
 
@@ -49,8 +56,12 @@ bool printLabel(const LabelDocument& document, const IniSettings& settings, Dial
     PrintSettings print = readPrintSettings(settings);
     if (!printerName.isEmpty())
         print.printerName = printerName;
-    const PrintResult result = printLabelPage(labelPageOf(document, screenDpi, print.dotDensity),
-                                              print.printerName, print.orientation);
+    return printPage(labelPageOf(document, screenDpi, print.dotDensity), print, dialogs);
+}
+
+bool printPage(const LabelPage& page, const PrintSettings& settings, Dialogs& dialogs)
+{
+    const PrintResult result = printLabelPage(page, settings.printerName, settings.orientation);
     if (result == PrintResult::Printed)
         return true;
     dialogs.error(printFailureTitle(), printFailureText(result));
