@@ -22,6 +22,7 @@ for file in label.lab label-without-extension; do
   type=$(gio info -a standard::content-type "$prefix/$file" | sed -n 's/^ *standard::content-type: //p')
   [[ "$type" == application/x-vortelle-label ]] || { echo "$file is $type"; exit 1; }
 done
-gio mime application/x-vortelle-label | grep -q '^Default application for .*: vortelle.desktop$' \
-  || { gio mime application/x-vortelle-label; exit 1; }
+# Read whole first: grep -q stopping early would end gio with a broken pipe.
+associations=$(gio mime application/x-vortelle-label)
+grep -q '^Default application for .*: vortelle.desktop$' <<<"$associations" || { echo "$associations"; exit 1; }
 echo "1 passed, 0 failed"
