@@ -1,11 +1,10 @@
 #include "files/file_commands.h"
 
 #include "app/label_size.h"
+#include "document/bitmap.h"
 #include "document/drawing_canvas.h"
 #include "document/label_document.h"
-#include "document/bitmap.h"
 #include "document/picture_control.h"
-#include "document/scratch_files.h"
 #include "document/text_element.h"
 #include "document/timestamp.h"
 #include "document/units.h"
@@ -48,6 +47,16 @@ QString ownScratchFile(const LabelDocument& document, const QByteArray& content,
     QString path = document.scratchFileOf(content);
     path.chop(4); // ".tmp"
     return path + QLatin1Char('-') + QString::number(tag) + QStringLiteral(".tmp");
+}
+
+// A scratch file belongs to this run only, so it is written straight, without the sync to disk
+// of a save file: a thousand syncs would make Open wait on the disk. A write that fails empties
+// the label, and with it the files written so far.
+bool writeOpenedScratchFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)
+        && file.write(bytes) == bytes.size();
 }
 
 // Whether every text of the file fits a canvas once laid out, measured as its element will be:
@@ -235,7 +244,7 @@ bool FileCommands::replaceLabel(const OpenedLabel& label, const QString& path)
             document.setOwnScratchFile(image.tag, ownScratchFile(document, record.content, image.tag));
         contentsSeen.insert(record.content);
         const QString scratch = document.elementScratchFile(image.tag);
-        if (!writeScratchFile(scratch, control->picture())) {
+        if (!writeOpenedScratchFile(scratch, control->picture())) {
             document.resetDocument();
             env_.dialogs->error(kOpenFailed, kCannotLoad);
             return false;
