@@ -1,15 +1,8 @@
 #include "document/scratch_files.h"
 
-#include <QSaveFile>
+#include "platform/whole_file.h"
 
 bool writeScratchFile(const QString& path, const QByteArray& bytes)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return writeWholeFile(path, bytes);
 }

@@ -19,7 +19,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QSet>
 
 namespace {
@@ -83,20 +82,6 @@ QByteArray placeholderLabelFile()
 QString defaultLabelFileName(const Clock& clock)
 {
     return QStringLiteral("Lab") + QString::fromLatin1(timestamp(clock.now())) + QStringLiteral(".lab");
-}
-
-bool writeWholeFile(const QString& path, const QByteArray& bytes)
-{
-    // Unbuffered: a buffered save file writes its last part while committing, and a failure there
-    // (a full disk) would not stop the commit from putting the cut file in the old one's place.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 void applyTypedLabelSize(const FileCommandsEnvironment& environment, const QString& width, const QString& height)

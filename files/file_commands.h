@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/whole_file.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
@@ -39,9 +41,6 @@ QString defaultLabelFileName(const Clock& clock);
 // label.ini [New] W and H keep the texts as they were typed.
 void applyTypedLabelSize(const FileCommandsEnvironment& environment, const QString& width, const QString& height);
 
-// The whole file written beside the old one and put in its place only once complete, so a write
-// that fails at any point leaves the old file as it was. False when the file could not be written.
-bool writeWholeFile(const QString& path, const QByteArray& bytes);
 
 // The box Open shows for a file it refuses.
 struct OpenRefusal {

@@ -1,10 +1,10 @@
 #include "platform/ini_settings.h"
+#include "platform/whole_file.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 
 #include <optional>
 
@@ -155,9 +155,5 @@ bool IniSettings::write(const QByteArray& section, const QByteArray& key, const 
     if (!file)
         return false;
     // Written through a temporary copy, so a failed write never leaves half a settings file.
-    QSaveFile out(path_);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    out.write(iniWithValue(*file, section, key, value));
-    return out.commit();
+    return writeWholeFile(path_, iniWithValue(*file, section, key, value));
 }
